@@ -49,11 +49,16 @@ struct TableState {
     // Private to the table window.
     std::array<std::int16_t, 25> deck{};
     std::int16_t drawncard = 0;
-    std::array<float, 10> potchiptop{};
-    std::array<std::int16_t, 10> potchipleft{};
+    // The design places of the pot chips that go to a winner (backchips 60
+    // to 70), one entry per chip, so each returns to its own place.
+    std::array<float, 11> potchiptop{};
+    std::array<std::int16_t, 11> potchipleft{};
 };
 
-// The simulated field's counters live for the whole run, outside the window.
+// The simulated field's counters. They live for the whole run, apart from
+// the table's per-hand variables (the table window, loaded once a run, holds
+// them). players_out only grows; it stops at the largest 16-bit value instead
+// of wrapping (an empty seat at the final table is counted at every deal).
 struct FieldCounters {
     std::int16_t players_out = 0;
     std::int32_t chips_out = 0;

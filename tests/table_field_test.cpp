@@ -1,0 +1,167 @@
+// The simulated field between hands: eliminations elsewhere, newcomers at the
+// table, the final table and its empty seats.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "support/table_driver.h"
+#include "table/table_texts.h"
+
+using namespace kestrin;
+using kestrin::test::TableDriver;
+
+namespace {
+
+struct Field : ::testing::Test {
+    TableDriver game;
+    tables* t = nullptr;
+    void SetUp() override { t = &game.open(); }
+    void TearDown() override { EXPECT_TRUE(game.app.diagnostics().empty()); }
+
+    void outAlready(int players) {
+        t->field.players_out = static_cast<std::int16_t>(players);
+        t->field.chips_out = 1000 * players;
+    }
+    // The next elimination step elsewhere is 3 to 7 players.
+    void nextStep(int step) { game.random.push(static_cast<float>((step - 3 + 0.5) / 5.0)); }
+    bool madeUpName(const std::string& name) {
+        std::istringstream words(name);
+        std::string w;
+        int n = 0;
+        while (words >> w) {
+            ++n;
+            if (std::find(kNameWords.begin(), kNameWords.end(), w) == kNameWords.end()) return false;
+        }
+        return n == 3 && name.find("  ") == std::string::npos;
+    }
+};
+
+}  // namespace
+
+TEST_F(Field, TheFirstDealTakesThreeToSevenOutAndANewcomerBringsTheirShare) {
+    nextStep(3);
+    game.bust(5);
+    const std::int64_t before = game.chipsAtTable();
+    game.nextHand();
+    EXPECT_EQ(t->field.players_out, 3);
+    EXPECT_EQ(t->field.chips_out, 3000);
+    EXPECT_EQ(t->state.players[5].prize, 3000);  // 3000 / (3 - 2)
+    EXPECT_EQ(t->Label17.caption, " 3000");
+    EXPECT_TRUE(madeUpName(t->state.players[5].caption)) << t->state.players[5].caption;
+    EXPECT_EQ(t->Label7.caption, t->state.players[5].caption);
+    EXPECT_TRUE(t->Label24.visible);
+    EXPECT_EQ(t->Label24.caption, "Please Wait Arranging Tables");
+    EXPECT_TRUE(t->Label2.visible);
+    EXPECT_EQ(t->Label2.caption, "Players  997 Remaining in the Tournament");
+    EXPECT_EQ(game.chipsAtTable(), before + 3000);
+}
+
+TEST_F(Field, SevenOutFirstGivesFourteenHundred) {
+    nextStep(7);
+    game.bust(2);
+    game.nextHand();
+    EXPECT_EQ(t->field.players_out, 7);
+    EXPECT_EQ(t->state.players[2].prize, 1400);
+}
+
+TEST_F(Field, AHalfwayShareGoesToTheEvenNeighbour) {
+    outAlready(31);
+    nextStep(3);
+    game.bust(9);
+    game.bust(10);
+    game.nextHand();
+    EXPECT_EQ(t->field.players_out, 34);
+    EXPECT_EQ(t->state.players[9].prize, 1062);  // 34000 / 32 = 1062.5
+    EXPECT_EQ(t->state.players[10].prize, 1062);
+    EXPECT_EQ(t->Label24.caption, "Please Wait Arranging Tables");
+}
+
+TEST_F(Field, FromNineHundredOnePlayerADealDropsOut) {
+    outAlready(897);
+    nextStep(3);
+    game.nextHand();
+    EXPECT_EQ(t->field.players_out, 900);
+    for (int expected = 901; expected <= 905; ++expected) {
+        game.nextHand();
+        EXPECT_EQ(t->field.players_out, expected);
+        EXPECT_EQ(t->field.chips_out, 1000 * expected);
+    }
+}
+
+TEST_F(Field, TheUserIsNeverReseated) {
+    t->state.players[2].prize += t->state.players[1].prize;
+    t->state.players[1].prize = 0;
+    game.nextHand(0);
+    EXPECT_EQ(t->state.players[1].prize, 0);
+    EXPECT_EQ(t->state.players[1].caption, "Ann");
+}
+
+TEST_F(Field, TheDealFromNineEightyNineFormsTheFinalTable) {
+    outAlready(989);
+    game.nextHand();
+    EXPECT_EQ(t->field.players_out, 990);
+    EXPECT_EQ(t->Label2.caption, "Players  10 Remaining in the Tournament");
+    EXPECT_EQ(t->state.pot, 0);  // no antes yet: the blinds still apply
+    // At 990 nobody drops out elsewhere and the line is not written again.
+    t->Label2.caption = "old";
+    game.nextHand();
+    EXPECT_EQ(t->field.players_out, 990);
+    EXPECT_EQ(t->field.chips_out, 990000);
+    EXPECT_EQ(t->Label2.caption, "old");
+    EXPECT_EQ(t->state.pot, 0);
+}
+
+TEST_F(Field, ABustAtNineEightyNineIsReplacedOnceMoreWithEveryChipFromElsewhere) {
+    outAlready(989);
+    game.bust(6);
+    game.nextHand();
+    EXPECT_EQ(t->field.players_out, 991);
+    EXPECT_EQ(t->state.players[6].prize, 990000 - 10);  // and pays the ante at once
+    EXPECT_TRUE(t->state.players[6].Active);
+    EXPECT_EQ(t->state.pot, 100);
+}
+
+TEST_F(Field, TwoBustsAtTheFinalTableAreBothReplacedAndCounted) {
+    outAlready(990);
+    game.bust(3);
+    game.bust(8);
+    const std::int64_t before = game.chipsAtTable();
+    game.nextHand();
+    EXPECT_EQ(t->field.players_out, 992);
+    EXPECT_EQ(t->field.chips_out, 990000);
+    for (int seat : {3, 8}) {
+        EXPECT_TRUE(t->state.players[seat].Active);
+        EXPECT_FALSE(t->state.players[seat].sittingout);
+        EXPECT_TRUE(t->nameLabel[seat].visible);
+    }
+    EXPECT_EQ(game.chipsAtTable(), before + 2 * 990000);
+}
+
+TEST_F(Field, AboveTheFinalTableABustedSeatStaysEmptyAndIsCountedEveryDeal) {
+    outAlready(991);
+    game.bust(4);
+    game.nextHand();
+    const PlayerRecord& p = t->state.players[4];
+    EXPECT_FALSE(p.Active);
+    EXPECT_TRUE(p.sittingout);
+    EXPECT_FALSE(t->Label6.visible);
+    EXPECT_FALSE(t->Label16.visible);
+    EXPECT_FALSE(t->Picture18.visible);
+    EXPECT_FALSE(t->Picture19.visible);
+    EXPECT_EQ(t->field.players_out, 992);
+    game.nextHand();
+    EXPECT_EQ(t->field.players_out, 993);
+    EXPECT_FALSE(t->state.players[4].Active);
+}
+
+TEST_F(Field, ThePlayersOutCountStopsAtItsLargestValue) {
+    t->field.players_out = 32766;
+    game.bust(4);
+    game.bust(5);
+    game.nextHand();
+    EXPECT_EQ(t->field.players_out, 32767);
+    game.nextHand();
+    EXPECT_EQ(t->field.players_out, 32767);
+    EXPECT_FALSE(t->state.players[5].Active);
+}
