@@ -54,6 +54,7 @@ void tables::reseat(int seat, std::int32_t stack) {
     const std::string w2 = random_name_word();
     const std::string w3 = random_name_word();
     p.caption = w1 + " " + w2 + " " + w3;
+    field.chips_seated += stack - p.prize;
     p.prize = stack;
     nameLabel[seat].caption = p.caption;
     stackLabel[seat].caption = plat::numText(p.prize);

@@ -29,6 +29,7 @@ void tables::first_game() {
 // The seat after the button takes the first turn: its turn control gets the
 // focus, whose handler posts the blinds.
 void tables::blinds_bet() {
+    start_orbit();
     for (int seat = 1; seat <= kSeats; ++seat)
         if (state.players[seat].dealer == 1) turnPicture[next_seat(seat)].setFocus();
 }
@@ -65,7 +66,11 @@ void tables::seat_the_players() {
         secondCard[seat].visible = false;
     }
     if (user.sittingout && user.dealer == 1 && user.Active) {
-        user.prize = std::max(0, user.prize - 2 * t.limits);
+        const std::int32_t charge = std::min(user.prize, 2 * t.limits);
+        if (charge > 0) {
+            user.prize -= charge;
+            field.chips_charged += charge;
+        }
         show_stack(1);
     }
 }

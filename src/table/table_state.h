@@ -62,6 +62,10 @@ struct TableState {
 struct FieldCounters {
     std::int16_t players_out = 0;
     std::int32_t chips_out = 0;
+    // The table's own audit: chips that newcomers brought to the table and
+    // chips that sitting out on the button cost, both outside any pot.
+    std::int64_t chips_seated = 0;
+    std::int64_t chips_charged = 0;
 };
 
 }  // namespace kestrin

@@ -108,6 +108,7 @@ tables::tables(plat::App& app) : Form(app, "tables", 12288, 8880), design_(build
     Command3.onClick = [this] { Command3_Click(); };
     Command4.onClick = [this] { Command4_Click(); };
     Timer1.onTimer = [this] { Timer1_Timer(); };
+    connect_betting();
 }
 
 // Lightweight controls first (shapes, then labels), then the windowed ones:

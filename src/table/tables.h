@@ -63,6 +63,50 @@ public:
     // "All in" (and the seat is all in) below 1 chip.
     void show_stack(int seat);
 
+    // The turn clock and the limits schedule (src/betting).
+    void roundtimer_Timer();
+    void raise_limits();
+
+    // Street accounting, with the acting seat s.
+    enum class BetForm { Action, Blind };
+    std::int32_t amount_owed(int s) const;
+    void pay_bet(int s, BetForm form = BetForm::Action);
+    void count_raise(int s);
+    void close_without_raise(int s);
+    void street_end_check(int s);
+    void note_turn(int s);
+    void start_orbit();
+
+    // Seats' turns. The nine computer seats' focus handlers
+    // (Picture3_GotFocus to Picture11_GotFocus) are computer_player_turn.
+    void Picture2_GotFocus();
+    void Picture2_LostFocus();
+    void Command5_GotFocus();
+    void Command5_LostFocus();
+    void computer_player_turn(int s);
+    void folder_value();
+    void computer_player_decide(int s);
+    void win_by_folds(int s);
+    void light_seat(int s, bool lit);
+    bool opponents_all_folded(int s) const;
+    bool another_can_act(int s) const;
+    bool opponents_left() const;
+
+    // The user's actions on the bet panel.
+    void Command5_Click();   // "Call"
+    void Command6_Click();   // "Raise"
+    void Command7_Click();   // "Check"
+    void Command8_Click();   // "Fold"
+    void Command11_Click();  // "Bet It"
+    void Text2_KeyPress(int& KeyAscii);
+    // Command6_LostFocus, Command7_LostFocus and Command8_LostFocus alike.
+    void action_lost_focus();
+
+    // The showdown and the end of the tournament.
+    void evaluate_winner();
+    void show_win_message();
+    std::int16_t players_still_in() const;
+
     TableState state;
     FieldCounters field;  // lives as long as the run: the window is loaded once
 
@@ -149,6 +193,19 @@ public:
     SeatControls<plat::Shape> outline;
 
 private:
+    void connect_betting();
+    void mark_others_folded();
+    void hand_on_from_user();
+    bool typed_amount_accepted() const;
+    void bet_typed_amount();
+    void pay_winners();
+    void reveal_hands();
+    // Turns taken on the current street, for a street that nobody closes.
+    struct Orbit {
+        int street = -1;
+        int turns = 0;
+    } orbit_;
+
     settings& welcome() const;
     void place_button(int seat);
     void show_board_card(plat::PictureBox& picture, int deckEntry);
