@@ -23,7 +23,12 @@ void swatch(Shape& s, plat::Colour colour) {
     s.border = false;
 }
 
-void heading(Label& l, const char* text) { l.caption = text; }
+// Headings stay on one line: a word that does not fit is clipped, not
+// wrapped out of sight below the label.
+void heading(Label& l, const char* text) {
+    l.caption = text;
+    l.wordWrap = false;
+}
 
 }  // namespace
 
