@@ -1,16 +1,20 @@
-// The user's bet panel, hidden whenever the user must not act.
+// The user's bet panel: shown at the user's turn, hidden whenever the user
+// must not act.
+#include <initializer_list>
+
 #include "table/tables.h"
 
 namespace kestrin {
 
+void tables::set_bet_panel(bool shown) {
+    const std::initializer_list<plat::Control*> panel = {&Command5,  &Command6, &Command7, &Command8,
+                                                         &Command11, &Text2, &Shape12};
+    for (plat::Control* c : panel)
+        c->visible = shown;
+}
+
 void tables::bet_panel_hide() {
-    Command5.visible = false;
-    Command6.visible = false;
-    Command7.visible = false;
-    Command8.visible = false;
-    Command11.visible = false;
-    Text2.visible = false;
-    Shape12.visible = false;
+    set_bet_panel(false);
     Text2.text.clear();
 }
 

@@ -80,13 +80,7 @@ void tables::Command5_GotFocus() {
     // A decided hand or a finished tournament offers nothing to bet on.
     if (!user.sittingout && !user.fold && !t.gameover && t.closer != 1) {
         light_seat(1, true);
-        Command5.visible = true;
-        Command6.visible = true;
-        Command7.visible = true;
-        Command8.visible = true;
-        Command11.visible = true;
-        Text2.visible = true;
-        Shape12.visible = true;
+        set_bet_panel(true);
         const bool check = plat::leadingNumber(Command5.caption) <= 0;
         Command7.visible = check;
         Command5.visible = !check;

@@ -194,6 +194,7 @@ public:
 
 private:
     void connect_betting();
+    void set_bet_panel(bool shown);
     void mark_others_folded();
     void hand_on_from_user();
     bool typed_amount_accepted() const;
