@@ -13,7 +13,13 @@ namespace {
 struct Chips : ::testing::Test {
     TableDriver game;
     tables* t = nullptr;
-    void SetUp() override { t = &game.open(); }
+    void SetUp() override {
+        t = &game.open();
+        // The deal's blinds put chips before two seats: each test starts
+        // from a table without any.
+        for (std::int16_t seat = 1; seat <= kSeats; ++seat) t->chips_player_hide(seat);
+        ASSERT_EQ(shownChips(0, 90), 0);
+    }
     void TearDown() override { EXPECT_TRUE(game.app.diagnostics().empty()); }
     int shownChips(int first, int last) {
         int n = 0;

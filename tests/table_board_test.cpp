@@ -26,6 +26,8 @@ struct Board : ::testing::Test {
 
 TEST_F(Board, TheStreetsTurnUpTheBoardLeftToRightAndMoveNoChips) {
     TableState& s = t->state;
+    std::vector<std::int32_t> stacks;  // as the deal's blinds left them
+    for (int seat = 1; seat <= kSeats; ++seat) stacks.push_back(s.players[seat].prize);
     s.pot = 60;
     s.currentbet = 20;
     s.players[4].bet = s.players[4].totalbet = 20;
@@ -60,7 +62,8 @@ TEST_F(Board, TheStreetsTurnUpTheBoardLeftToRightAndMoveNoChips) {
     EXPECT_EQ(s.pot, 60);
     EXPECT_EQ(s.currentbet, 20);
     EXPECT_EQ(s.players[4].totalbet, 20);
-    EXPECT_EQ(s.players[4].prize, 1000);
+    for (int seat = 1; seat <= kSeats; ++seat)
+        EXPECT_EQ(s.players[seat].prize, stacks[static_cast<std::size_t>(seat - 1)]) << seat;
 }
 
 TEST_F(Board, ClearingTheTableHidesCardsAndBetsButNotTheButton) {

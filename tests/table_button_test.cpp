@@ -82,9 +82,10 @@ TEST_F(Button, TheNextDealPassesTheButtonOverEmptySeats) {
     game.table().field.players_out = 995;
     buttonAt(8);
     empty(10);
-    game.nextHand();  // 8 to 9
+    // The user takes the pots, so no other seat empties meanwhile.
+    game.nextHandWonBy(1);  // 8 to 9
     EXPECT_EQ(button(), 9);
-    game.nextHand();  // 9 to 10, empty, on to 1
+    game.nextHandWonBy(1);  // 9 to 10, empty, on to 1
     EXPECT_EQ(button(), 1);
     EXPECT_EQ(dealers(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(t->Label1.left, t->Picture12.left + 500);
@@ -95,10 +96,12 @@ TEST_F(Button, ARunOfEmptySeatsIsCrossedInOneDeal) {
     buttonAt(4);
     empty(5);
     empty(6);
-    game.nextHand();
+    game.nextHandWonBy(1);
     EXPECT_EQ(button(), 7);
     EXPECT_EQ(dealers(), (std::vector<int>{5, 6, 7, 8, 9, 10, 1, 2, 3, 4}));
-    EXPECT_EQ(t->owner(), &t->Picture9);  // seat 8 takes the first turn
+    // Seat 8 takes the first turn; at the final table it posts no blind and
+    // keeps the focus until the clock's first tick.
+    EXPECT_EQ(t->owner(), &t->Picture9);
     // Empty seats get no cards shown.
     for (int seat : {5, 6}) {
         EXPECT_FALSE(t->firstCard[seat].visible);

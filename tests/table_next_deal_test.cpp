@@ -2,6 +2,7 @@
 // user's sit-out, and the final table's antes.
 #include <gtest/gtest.h>
 
+#include "platform/numtext.h"
 #include "support/table_driver.h"
 
 using namespace kestrin;
@@ -24,7 +25,8 @@ struct NextDeal : ::testing::Test {
 }  // namespace
 
 TEST_F(NextDeal, TheNextHandStartsThirteenSecondsAfterTheSignalAndTheTimerStopsAgain) {
-    game.endHand();
+    ASSERT_TRUE(game.playToShowdown());  // the showdown signals the hand's end
+    ASSERT_TRUE(t->Timer1.enabled());
     const plat::Ms signalled = game.app.now();
     game.app.advanceTo(signalled + 6000);
     t->Command1_Click();  // a second signal before the tick changes nothing
@@ -38,6 +40,8 @@ TEST_F(NextDeal, TheNextHandStartsThirteenSecondsAfterTheSignalAndTheTimerStopsA
 }
 
 TEST_F(NextDeal, TheDealClearsEveryTraceOfTheLastHand) {
+    ASSERT_TRUE(game.playToShowdown());
+    // Every trace a hand can leave, on top of what this one left.
     TableState& s = t->state;
     for (int seat = 1; seat <= kSeats; ++seat) {
         s.players[seat].fold = true;
@@ -51,26 +55,31 @@ TEST_F(NextDeal, TheDealClearsEveryTraceOfTheLastHand) {
     s.raiservalue = 4;
     s.raiser = true;
     s.gameover = true;
-    s.folder = 2;
+    s.folder = 9;  // no turn draws this
     s.currentbet = 40;
-    s.pot = 0;
     t->winnerlabel.visible = true;
     t->Command5.visible = true;
     t->Text2.text = "40";
-    game.nextHand(0);
+    game.toNextDeal();
+    // What is left is the new hand's: the blinds of the two seats after the
+    // button, and the value that their turns drew for the decisions.
+    const int small = game.seatNumbered(2), big = game.seatNumbered(3);
     for (int seat = 1; seat <= kSeats; ++seat) {
         const PlayerRecord& p = s.players[seat];
-        EXPECT_FALSE(p.fold || p.allin);
-        EXPECT_EQ(p.bet, 0);
-        EXPECT_EQ(p.totalbet, 0);
+        const std::int32_t blind = seat == small ? 10 : seat == big ? 20 : 0;
+        EXPECT_FALSE(p.fold || p.allin) << seat;
+        EXPECT_EQ(p.bet, blind) << seat;
+        EXPECT_EQ(p.totalbet, blind) << seat;
         EXPECT_GE(p.handrank, 1);
     }
-    EXPECT_FALSE(s.postblinds || s.postflop1 || s.postflop2 || s.postflop3 || s.raiser || s.gameover);
+    EXPECT_FALSE(s.postflop1 || s.postflop2 || s.postflop3 || s.raiser || s.gameover);
+    EXPECT_EQ(s.postblinds, big == 1);  // only the user's big blind sets it before the clock does
     EXPECT_EQ(s.flopshower + s.flopshower1 + s.flopshower2 + s.flopshower3, 0);
     EXPECT_EQ(s.raiservalue, 0);
-    EXPECT_EQ(s.folder, 0);
-    EXPECT_EQ(s.currentbet, 0);
-    EXPECT_EQ(s.pot, 0);
+    EXPECT_GE(s.folder, 1);
+    EXPECT_LE(s.folder, 3);
+    EXPECT_EQ(s.currentbet, 20);
+    EXPECT_EQ(s.pot, 30);
     EXPECT_GE(s.numberofwinners, 1);
     // The winner line holds the new deal's placing line, hidden: the name of
     // a seat in first place and its hand.
@@ -87,7 +96,7 @@ TEST_F(NextDeal, TheDealClearsEveryTraceOfTheLastHand) {
 
 TEST_F(NextDeal, WithCloserOneTheTickEndsTheProgram) {
     t->state.closer = 1;
-    game.endHand();
+    game.endHand(2);
     game.app.runNext();
     EXPECT_TRUE(game.app.ended());
 }
@@ -95,7 +104,7 @@ TEST_F(NextDeal, WithCloserOneTheTickEndsTheProgram) {
 TEST_F(NextDeal, AnyOtherCloserValueLeavesTheTableAsItIs) {
     t->state.closer = 2;
     const std::int16_t out = t->field.players_out;
-    game.endHand();
+    game.endHand(2);
     game.app.runNext();
     EXPECT_FALSE(game.app.ended());
     EXPECT_EQ(t->field.players_out, out);
@@ -104,10 +113,13 @@ TEST_F(NextDeal, AnyOtherCloserValueLeavesTheTableAsItIs) {
 
 TEST_F(NextDeal, AtTheFinalTableEverySeatStillInPaysTheAnte) {
     finalTable();
+    ASSERT_TRUE(game.playToShowdown());
+    // The stacks as the hand left them: seat 7 doubled up, seat 3 busted.
+    for (int seat = 1; seat <= kSeats; ++seat) t->state.players[seat].prize = 1000;
     t->state.players[7].prize = 2000;
     t->state.players[3].prize = 0;  // empties this deal, pays nothing
     const std::int64_t before = game.chipsAtTable();
-    game.nextHand(0);
+    game.toNextDeal();
     const TableState& s = t->state;
     EXPECT_EQ(s.pot, 9 * 10);
     EXPECT_EQ(s.currentbet, 10);
@@ -129,11 +141,13 @@ TEST_F(NextDeal, AtTheFinalTableEverySeatStillInPaysTheAnte) {
 
 TEST_F(NextDeal, AnAnteLargerThanTheStackTakesTheStackAndLeavesTheSeatAllIn) {
     finalTable();
+    ASSERT_TRUE(game.playToShowdown());
     t->state.limits = 25;
+    for (int seat = 1; seat <= kSeats; ++seat) t->state.players[seat].prize = 1000;
     t->state.players[2].prize = 4;
     t->state.players[9].prize = 25;
     const std::int64_t before = game.chipsAtTable();
-    game.nextHand(0);
+    game.toNextDeal();
     const TableState& s = t->state;
     EXPECT_EQ(s.players[2].prize, 0);
     EXPECT_TRUE(s.players[2].allin);
@@ -170,25 +184,39 @@ TEST_F(NextDeal, SitOutIsAskedTwiceThenAppliedThenTakenBack) {
 TEST_F(NextDeal, SittingOutOnTheButtonCostsTwiceTheLimitsAndTheButtonMovesOn) {
     game.app.click(t->Command3);
     game.nextHand();
-    game.buttonAt(1);
+    ASSERT_TRUE(t->state.players[1].sittingout);
+    ASSERT_TRUE(game.playToShowdown());
+    game.buttonAt(1);  // the user held the button in the hand just played
+    const std::int32_t stack = t->state.players[1].prize;
     const std::int64_t before = game.chipsAtTable();
-    game.nextHand(0);
-    EXPECT_EQ(t->state.players[1].prize, 980);
-    EXPECT_EQ(t->Label13.caption, " 980");
-    EXPECT_EQ(game.chipsAtTable(), before - 20);  // these chips leave the game
+    const std::int64_t seated = t->field.chips_seated, charged = t->field.chips_charged;
+    game.toNextDeal();
+    EXPECT_EQ(t->state.players[1].prize, stack - 20);
+    EXPECT_EQ(t->Label13.caption, plat::numText(stack - 20));
+    // These chips leave the game; only newcomers bring chips in.
+    EXPECT_EQ(t->field.chips_charged - charged, 20);
+    EXPECT_EQ(game.chipsAtTable(), before - 20 + (t->field.chips_seated - seated));
     EXPECT_EQ(t->state.players[2].dealer, 1);
-    EXPECT_EQ(t->state.pot, 0);
+    // The pot holds the blinds of seats 3 and 4 and nothing of the charge.
+    EXPECT_EQ(t->state.players[1].totalbet, 0);
+    EXPECT_EQ(t->state.players[3].totalbet + t->state.players[4].totalbet, 30);
+    EXPECT_EQ(t->state.pot, 30);
 }
 
 TEST_F(NextDeal, TheSitOutChargeNeverTakesTheStackBelowNothing) {
     game.app.click(t->Command3);
     game.nextHand();
+    ASSERT_TRUE(game.playToShowdown());
     game.buttonAt(1);
     t->state.players[2].prize += t->state.players[1].prize - 15;
     t->state.players[1].prize = 15;
-    game.nextHand(0);
+    const std::int64_t before = game.chipsAtTable();
+    const std::int64_t seated = t->field.chips_seated, charged = t->field.chips_charged;
+    game.toNextDeal();
     EXPECT_EQ(t->state.players[1].prize, 0);
     EXPECT_EQ(t->Label13.caption, "All in");
+    EXPECT_EQ(t->field.chips_charged - charged, 15);
+    EXPECT_EQ(game.chipsAtTable(), before - 15 + (t->field.chips_seated - seated));
 }
 
 TEST_F(NextDeal, FromTheFinalTableOnTheUserIsDealtInAndSitOutDoesNothing) {

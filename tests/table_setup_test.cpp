@@ -24,9 +24,17 @@ TEST_F(TableSetup, LoadSetsTheStartingStateAndDealsTheFirstHand) {
     EXPECT_EQ(s.level, 1);
     EXPECT_EQ(s.limittimersetting, 300);
     EXPECT_EQ(s.tossdone, 1);
-    EXPECT_EQ(s.pot, 0);
-    EXPECT_EQ(s.currentbet, 0);
-    EXPECT_FALSE(s.postblinds || s.postflop1 || s.postflop2 || s.postflop3 || s.gameover || s.raiser);
+    // The first hand is dealt and its first two turns have posted the
+    // blinds: 10 from the seat after the button, 20 from the next one.
+    const int small = game.seatNumbered(2), big = game.seatNumbered(3);
+    ASSERT_NE(small, 0);
+    ASSERT_NE(big, 0);
+    EXPECT_EQ(s.pot, 30);
+    EXPECT_EQ(s.currentbet, 20);
+    EXPECT_FALSE(s.postflop1 || s.postflop2 || s.postflop3 || s.gameover || s.raiser);
+    // Only the user's big blind marks the blinds in at once; after a
+    // computer's, the turn clock does so at its first tick.
+    EXPECT_EQ(s.postblinds, big == 1);
     EXPECT_EQ(s.closer, 0);
     EXPECT_GE(s.numberofwinners, 1);
 
@@ -36,8 +44,10 @@ TEST_F(TableSetup, LoadSetsTheStartingStateAndDealsTheFirstHand) {
         const PlayerRecord& p = s.players[seat];
         EXPECT_EQ(p.caption, names[seat - 1]);
         EXPECT_EQ(t.nameLabel[seat].caption, names[seat - 1]);
-        EXPECT_EQ(p.prize, 1000);
-        EXPECT_EQ(t.stackLabel[seat].caption, " 1000");
+        const std::int32_t blind = seat == small ? 10 : seat == big ? 20 : 0;
+        EXPECT_EQ(p.prize, 1000 - blind);
+        EXPECT_EQ(p.totalbet, blind);
+        EXPECT_EQ(t.stackLabel[seat].caption, seat == small ? " 990" : seat == big ? " 980" : " 1000");
         EXPECT_TRUE(p.Active);
         EXPECT_FALSE(p.sittingout || p.fold || p.allin);
         EXPECT_EQ(p.tournament_position, 0);
@@ -87,24 +97,44 @@ TEST_F(TableSetup, EachSeatOwnsItsNumberedControls) {
 
 TEST_F(TableSetup, TabWalksTheButtonsInTheirOrderAndNeverASeat) {
     tables& t = game.open();
+    ASSERT_NE(t.owner(), nullptr);
+    ASSERT_EQ(t.owner()->name().rfind("Picture", 0), 0u);  // a seat's turn picture has the focus
+    // Reaching "Call" opens the user's turn, which offers "Call" or "Check",
+    // never both: here the user owes the blinds, so "Check" drops out.
+    ASSERT_GT(t.amount_owed(1), 0);
     for (auto* c : {&t.Command5, &t.Command6, &t.Command7, &t.Command8, &t.Command11}) c->visible = true;
     t.Text2.visible = true;
-    std::vector<std::string> order;
-    for (int i = 0; i < 8; ++i) {
-        game.app.key(t, plat::keys::Tab);
-        order.push_back(t.owner()->name());
-    }
-    EXPECT_EQ(order, (std::vector<std::string>{"Command2", "Command3", "Command5", "Command6", "Command7",
-                                               "Command8", "Text2", "Command11"}));
+    auto walk = [&](int steps) {
+        std::vector<std::string> order;
+        for (int i = 0; i < steps; ++i) {
+            game.app.key(t, plat::keys::Tab);
+            order.push_back(t.owner() ? t.owner()->name() : "");
+        }
+        return order;
+    };
+    EXPECT_EQ(walk(8), (std::vector<std::string>{"Command2", "Command3", "Command5", "Command6", "Command8", "Text2",
+                                                 "Command11", "Command2"}));
+    // With "Check" offered instead of "Call", it stands between "Raise" and "Fold".
+    t.Command5.visible = false;
+    t.Command7.visible = true;
+    EXPECT_EQ(walk(7), (std::vector<std::string>{"Command3", "Command6", "Command7", "Command8", "Text2",
+                                                 "Command11", "Command2"}));
 }
 
 TEST_F(TableSetup, TheFirstTurnGoesToTheSeatAfterTheButton) {
     tables& t = game.open();
-    int button = 0;
-    for (int seat = 1; seat <= kSeats; ++seat)
-        if (t.state.players[seat].dealer == 1) button = seat;
+    const int button = game.seatNumbered(1);
     ASSERT_NE(button, 0);
-    EXPECT_EQ(t.owner(), &t.turnPicture[next_seat(button)]);
+    const int small = next_seat(button), big = next_seat(small);
+    ASSERT_NE(big, 1) << "the user's big blind would hand the turn straight on to seat 2";
+    // The seat after the button took the first turn: it posted the small
+    // blind and handed the turn to the next seat, which posted the big blind
+    // and keeps the focus until the clock's first tick.
+    EXPECT_EQ(t.state.players[small].totalbet, 10);
+    EXPECT_EQ(t.state.players[big].totalbet, 20);
+    EXPECT_EQ(t.owner(), &t.turnPicture[big]);
+    EXPECT_EQ(t.state.focuser, big);
+    EXPECT_TRUE(t.roundtimer.enabled());
 }
 
 TEST_F(TableSetup, NameAndColourAreTakenAtLoadOnly) {
@@ -133,7 +163,7 @@ TEST_F(TableSetup, ACardBackChosenAfterTheTableOpenedShowsFromTheNextDeal) {
     tables& t = game.table();
     game.app.click(game.welcome().Image6);  // the teal back
     for (int seat = 2; seat <= kSeats; ++seat) EXPECT_EQ(t.firstCard[seat].picture.cell, 0);
-    game.nextHand();
+    game.nextHand();  // its showdown turns up the hands still in; the next deal deals backs again
     for (int seat = 2; seat <= kSeats; ++seat) {
         EXPECT_EQ(t.firstCard[seat].picture.cell, 53);
         EXPECT_EQ(t.secondCard[seat].picture.cell, 53);

@@ -46,7 +46,12 @@ TEST_F(FirstDealer, TheHighestCardTakesTheButtonAndTheSeatsCountOnFromIt) {
         EXPECT_EQ(t.state.players[seat].cardtext1, t.convert2card(t.state.deck[static_cast<std::size_t>(seat - 1)]));
     }
     EXPECT_EQ(t.state.players[4].cardtext1, "As");
-    EXPECT_EQ(t.owner(), &t.Picture6);  // seat 5, after the button
+    // Seat 5, after the button, took the first turn: it posted the small
+    // blind and handed the turn to seat 6, which posted the big blind.
+    EXPECT_EQ(t.state.players[5].totalbet, 10);
+    EXPECT_EQ(t.Label17.caption, " 990");
+    EXPECT_EQ(t.state.players[6].totalbet, 20);
+    EXPECT_EQ(t.owner(), &t.Picture7);
 }
 
 TEST_F(FirstDealer, SeatTenOnTheButtonGivesTheUserTheFirstTurn) {
@@ -55,7 +60,12 @@ TEST_F(FirstDealer, SeatTenOnTheButtonGivesTheUserTheFirstTurn) {
     EXPECT_EQ(tossWinners(t), std::vector<int>{10});
     EXPECT_EQ(t.Label1.left, t.Picture30.left + 500);
     EXPECT_EQ(t.Label1.top, t.Picture30.top + 500);
-    EXPECT_EQ(t.owner(), &t.Picture2);
+    // The user's seat picture had the first turn: the user posted the small
+    // blind and handed the turn to seat 2, which posted the big blind.
+    EXPECT_EQ(t.state.players[1].totalbet, 10);
+    EXPECT_EQ(t.Label13.caption, " 990");
+    EXPECT_EQ(t.state.players[2].totalbet, 20);
+    EXPECT_EQ(t.owner(), &t.Picture3);
 }
 
 TEST_F(FirstDealer, AtEqualRankTheSuitDecidesSpadesHighest) {

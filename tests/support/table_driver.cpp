@@ -1,5 +1,7 @@
 #include "support/table_driver.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <memory>
 
@@ -12,6 +14,9 @@ namespace {
 std::unique_ptr<plat::ScriptedRandom> scripted(std::uint64_t seed) {
     return std::make_unique<plat::ScriptedRandom>(seed);
 }
+
+// Far more clock ticks and clicks than any hand takes.
+constexpr int kMaxSteps = 100000;
 
 }  // namespace
 
@@ -38,29 +43,74 @@ void TableDriver::pushDeck(std::initializer_list<int> first) {
     for (int c : deck) pushCards({c});
 }
 
+bool TableDriver::playToShowdown() {
+    for (int step = 0; step < kMaxSteps; ++step) {
+        if (app.ended()) return false;  // the window is gone with the program
+        tables& t = table();
+        if (t.state.gameover) return true;
+        if (t.Command7.visible) {
+            app.click(t.Command7);
+        } else if (t.Command8.visible) {
+            app.click(t.Command8);
+        } else if (!app.runNext()) {
+            return false;  // no clock runs and the user has nothing to press
+        }
+    }
+    return false;
+}
+
 void TableDriver::endHand(int winner) {
     tables& t = table();
     app.dispatch([&] {
-        if (winner != 0) {
-            t.state.players[winner].prize += t.state.pot;
-            t.state.pot = 0;
-        }
+        TableState& s = t.state;
+        s.players[winner].prize += s.pot;
+        s.numberofwinners = 1;
+        s.gameover = true;
         t.roundtimer.setEnabled(false);
+        t.bet_panel_hide();
+        // As after a showdown, "Exit" holds the focus: the next deal's first
+        // turn is a focus change even when the button moves onto the seat
+        // whose turn picture had it.
+        t.Command2.setFocus();
         t.Command1_Click();
     });
 }
 
-void TableDriver::nextHand(int winner) {
-    endHand(winner);
+void TableDriver::toNextDeal() {
     tables& t = table();
-    app.runUntil([&] { return !t.Timer1.enabled(); });
+    if (t.state.closer != 0 || !t.Timer1.enabled()) {
+        ADD_FAILURE() << "no next deal is coming: closer " << t.state.closer << ", next-hand timer "
+                      << (t.Timer1.enabled() ? "on" : "off");
+        return;
+    }
+    app.runUntil([&] { return app.ended() || !t.Timer1.enabled(); });
+}
+
+void TableDriver::nextHand() {
+    if (!playToShowdown()) {
+        ADD_FAILURE() << "the hand never reached its showdown";
+        return;
+    }
+    toNextDeal();
+}
+
+void TableDriver::nextHandWonBy(int winner) {
+    endHand(winner);
+    toNextDeal();
 }
 
 std::int64_t TableDriver::chipsAtTable() {
     const TableState& s = table().state;
-    std::int64_t sum = s.pot;
+    std::int64_t sum = 0;
     for (int seat = 1; seat <= kSeats; ++seat) sum += s.players[seat].prize;
-    return sum;
+    const bool paidOut = s.gameover && s.numberofwinners > 0;
+    return paidOut ? sum : sum + s.pot;
+}
+
+int TableDriver::seatNumbered(int n) {
+    for (int seat = 1; seat <= kSeats; ++seat)
+        if (table().state.players[seat].dealer == n) return seat;
+    return 0;
 }
 
 void TableDriver::buttonAt(int seat) {
