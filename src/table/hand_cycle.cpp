@@ -11,7 +11,7 @@
 namespace kestrin {
 
 void tables::first_game() {
-    winnerlabel.caption = " ";
+    winnerlabel.caption.assign(1, ' ');  // one blank; a literal trips a false GCC 12 warning
     state.currentbet = 0;
     clear_table();
     dealfirst();
@@ -82,7 +82,7 @@ void tables::new_deal() {
     for (int seat = 1; seat <= kSeats; ++seat) stackLabel[seat].caption = plat::numText(t.players[seat].prize);
     seat_the_players();
 
-    winnerlabel.caption = " ";
+    winnerlabel.caption.assign(1, ' ');  // one blank; a literal trips a false GCC 12 warning
     t.numberofwinners = 0;
     t.raiservalue = 0;
     t.currentbet = 0;
