@@ -7,7 +7,9 @@
 namespace plat {
 
 std::string numText(std::int64_t n) {
-    return n >= 0 ? " " + std::to_string(n) : std::to_string(n);
+    std::string text = std::to_string(n);
+    if (n >= 0) text.insert(text.begin(), ' ');
+    return text;
 }
 
 std::string plainText(double v) {
