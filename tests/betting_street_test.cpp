@@ -126,3 +126,37 @@ TEST_F(Street, TheRiversClosingSeatRunsTheShowdown) {
     EXPECT_EQ(s.players[6].prize, 1400);
     EXPECT_TRUE(t.Timer1.enabled());
 }
+
+TEST_F(Street, AStreetThatNobodyClosesEndsAfterAWholeOrbit) {
+    // The user all in against one caller after a pre-flop raise: no raise
+    // on the flop, so the flop has no closing seat of its own.
+    freshStreet();
+    s.postblinds = s.postflop1 = true;
+    s.raiser = true;
+    s.flopshower = 9;
+    s.flopshower3 = 1;
+    for (int seat = 2; seat <= kSeats; ++seat) s.players[seat].fold = seat != 4;
+    s.players[1].prize = 0;
+    s.players[1].allin = true;
+    places({1, 5, 5, 3, 5, 5, 5, 5, 5, 5});
+    s.pot = 2000;
+    s.focuser = 1;
+    t.roundtimer.setEnabled(true);
+    EXPECT_TRUE(game.app.runUntil([&] { return s.gameover; }, 100));
+    EXPECT_TRUE(s.postflop3);
+    EXPECT_EQ(s.players[1].prize, 2000);
+}
+
+TEST_F(Street, ADecidedHandMovesNoChipsOnAComputerTurn) {
+    freshStreet();
+    s.postblinds = false;
+    s.gameover = true;
+    for (int seat = 1; seat <= kSeats; ++seat)
+        s.players[seat].dealer = static_cast<std::int16_t>((seat - 4 + kSeats) % kSeats + 1);
+    s.players[5].fold = true;
+    inHandler([&] { t.Picture6.setFocus(); });  // the small blind's seat
+    EXPECT_EQ(s.pot, 0);
+    EXPECT_EQ(s.players[5].prize, 1000);
+    EXPECT_EQ(t.owner(), &t.Picture6);  // nothing handed on
+    EXPECT_EQ(s.focuser, 5);
+}
