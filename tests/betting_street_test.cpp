@@ -160,3 +160,16 @@ TEST_F(Street, ADecidedHandMovesNoChipsOnAComputerTurn) {
     EXPECT_EQ(t.owner(), &t.Picture6);  // nothing handed on
     EXPECT_EQ(s.focuser, 5);
 }
+
+TEST_F(Street, TheUsersReopenedTurnCountsOnceTowardsTheOrbit) {
+    freshStreet();
+    s.postblinds = s.postflop1 = true;
+    s.raiser = true;
+    t.start_orbit();
+    for (int seat = 2; seat <= 9; ++seat) t.note_turn(seat);
+    // Tabbing away and back reopens the user's turn three times.
+    for (int i = 0; i < 3; ++i) t.note_turn(1);
+    EXPECT_EQ(s.flopshower1, 0);
+    t.note_turn(10);
+    EXPECT_EQ(s.flopshower1, 10);
+}

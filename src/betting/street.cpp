@@ -91,7 +91,11 @@ void tables::note_turn(int s) {
     TableState& t = state;
     if (!t.postblinds || t.gameover) return;
     const int street = t.postflop3 ? 3 : t.postflop2 ? 2 : t.postflop1 ? 1 : 0;
-    if (street != orbit_.street) orbit_ = {street, 0};
+    if (street != orbit_.street) orbit_ = {street, 0, 0};
+    // The user's turn opens again when the user clicks "Call" from the
+    // amount box or tabs away from a button: still one turn.
+    if (s == orbit_.lastSeat) return;
+    orbit_.lastSeat = s;
     if (++orbit_.turns < kSeats) return;
     std::int16_t* shower[4] = {&t.flopshower, &t.flopshower1, &t.flopshower2, &t.flopshower3};
     if (*shower[street] == 0) *shower[street] = static_cast<std::int16_t>(s);

@@ -205,6 +205,7 @@ private:
     struct Orbit {
         int street = -1;
         int turns = 0;
+        int lastSeat = 0;
     } orbit_;
 
     settings& welcome() const;
