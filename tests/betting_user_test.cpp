@@ -46,7 +46,10 @@ TEST_F(UserTurn, NothingOwedOffersCheckAndRaiseTwiceTheLimits) {
     EXPECT_EQ(t.Command6.caption, "20");
     EXPECT_FALSE(t.Command5.visible);
     EXPECT_TRUE(t.Command7.visible);
-    game.app.click(t.Command7);
+    // "Check" holds the focus and the seat stays lit: Space checks.
+    EXPECT_EQ(t.owner(), &t.Command7);
+    EXPECT_EQ(t.Picture2.back, 0x80FFFFu);
+    game.app.key(t, plat::keys::Space, 0, ' ');
     EXPECT_EQ(s.pot, 0);
     EXPECT_EQ(s.focuser, 1);
     EXPECT_TRUE(t.roundtimer.enabled());

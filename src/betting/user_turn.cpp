@@ -84,6 +84,9 @@ void tables::Command5_GotFocus() {
         const bool check = plat::leadingNumber(Command5.caption) <= 0;
         Command7.visible = check;
         Command5.visible = !check;
+        // "Check" takes the focus from the "Call" it stands in for, so the
+        // keys act on the panel and not on "Exit".
+        if (check && user.Active && !user.allin) Command7.setFocus();
     }
 
     if (!user.Active || user.sittingout) user.fold = true;

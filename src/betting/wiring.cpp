@@ -18,6 +18,8 @@ void tables::connect_betting() {
     Command8.onClick = [this] { Command8_Click(); };
     Command11.onClick = [this] { Command11_Click(); };
     for (plat::CommandButton* b : {&Command6, &Command7, &Command8}) b->onLostFocus = [this] { action_lost_focus(); };
+    // On a turn that offers "Check" the seat stays lit while "Check" has the focus.
+    Command7.onGotFocus = [this] { light_seat(1, true); };
     Text2.onKeyPress = [this](int& ch) { Text2_KeyPress(ch); };
     roundtimer.onTimer = [this] { roundtimer_Timer(); };
 }

@@ -11,7 +11,6 @@
 namespace kestrin::front {
 
 FrontApp::FrontApp(plat::App& app) : app_(app), base_(app.now()) {
-    Renderer::prepare();
     clock_.start();
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);

@@ -30,15 +30,6 @@ bool integerScale(const View& v) {
 
 }  // namespace
 
-void Renderer::prepare() {
-    static const bool done = [] {
-        if (qEnvironmentVariableIsEmpty("QT_MAX_CACHED_GLYPH_SIZE"))
-            qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
-        return true;
-    }();
-    (void)done;
-}
-
 void Renderer::paintControl(QPainter& p, const plat::Control& c, const View& v) {
     using K = plat::ControlKind;
     switch (c.kind()) {
@@ -59,7 +50,6 @@ void Renderer::paintControl(QPainter& p, const plat::Control& c, const View& v) 
 }
 
 void Renderer::paint(QPainter& p, const plat::Form& form, const View& v) {
-    prepare();
     p.save();
     const QRectF client = v.rect(0, 0, form.clientWidth, form.clientHeight);
     p.setClipRect(client, p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);

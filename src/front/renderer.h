@@ -14,11 +14,6 @@ public:
     // Paints the client area of `form` as the view places it; nothing
     // outside the client is touched.
     static void paint(QPainter& painter, const plat::Form& form, const View& view);
-    // Lets Qt keep large glyphs (an enlarged table on a high-density
-    // screen) in its glyph cache instead of filling outlines for each
-    // paint. Takes effect only before the process first draws text, so the
-    // front end calls it at start; paint() calls it too.
-    static void prepare();
     // One control, without its frame's clipping.
     static void paintControl(QPainter& painter, const plat::Control& control, const View& view);
 };

@@ -30,6 +30,9 @@ void redText(Label& l, double points, bool bold, Label::Align align = Label::Ali
     l.fore = kRed;
     l.opaque = false;
     l.align = align;
+    // One line each, but for the subtitle, which wraps onto two: a title
+    // that wrapped would lose its second line below the label.
+    l.wordWrap = align == Label::Align::Centre;
 }
 
 }  // namespace

@@ -55,7 +55,8 @@ void look_of(Shape& chip, const ChipDesign& d) {
     chip.visible = false;
 }
 
-// The chip and pot labels: a small amount on a light ground.
+// The chip and pot labels: a small amount on a light ground, grown to fit
+// amounts of more digits than the label was laid out for.
 void amount_label(Label& l, plat::Colour back, double points) {
     l.caption = "500";
     l.opaque = true;
@@ -63,6 +64,7 @@ void amount_label(Label& l, plat::Colour back, double points) {
     l.font = {"Small Fonts", points, false};
     l.align = Label::Align::Centre;
     l.wordWrap = false;
+    l.autoSize = true;
     l.visible = false;
 }
 

@@ -158,3 +158,21 @@ TEST(Render, PicturesShowTheirCellAndAreCutAtTheBox) {
     EXPECT_EQ(img.pixel(150, 5), room.pixel(150, 5));
     EXPECT_EQ(img.pixel(199, 99), room.pixel(199, 99));
 }
+
+// Large text stays drawn on an enlarged or high-density window: the splash
+// title (32.4 pt) at twice the size.
+TEST(Render, LargeTitlesAreDrawnAtEveryScale) {
+    App app;
+    app.start<LabelForm>();
+    auto& form = app.form<LabelForm>();
+    form.label.caption = "KESTRIN HOLDEM";
+    form.label.font = {"Arial", 32.4, true};
+    form.label.width = 6072;
+    form.label.height = 756;
+    for (double scale : {1.0, 2.0, 3.0}) {
+        const QImage img = renderToImage(form, scale);
+        const auto [first, last] = inkColumns(img);
+        EXPECT_GE(first, 0) << "scale " << scale;
+        EXPECT_GT(last - first, img.width() / 2) << "scale " << scale;
+    }
+}
