@@ -54,8 +54,10 @@ void paintLabel(QPainter& p, const plat::Label& label, const View& v) {
     int flags = Qt::AlignTop | horizontal(label.align);
     if (label.wordWrap) flags |= Qt::TextWordWrap;
 
+    // A label that sizes itself to an empty caption has no size at all.
+    if (label.autoSize && text.isEmpty()) return;
     QRectF area = box;
-    if (label.autoSize && !text.isEmpty()) {
+    if (label.autoSize) {
         // Grows to its text: down when it wraps at its width, otherwise to
         // the right as well. Never cut off on the right.
         const double unbounded = 1e6;
