@@ -3,24 +3,20 @@
 #include <gtest/gtest.h>
 
 #include "betting/chip_layout.h"
-#include "support/table_driver.h"
+#include "support/open_table.h"
 
 using namespace kestrin;
-using kestrin::test::TableDriver;
 
 namespace {
 
-struct Chips : ::testing::Test {
-    TableDriver game;
-    tables* t = nullptr;
+struct Chips : kestrin::test::OpenTable {
     void SetUp() override {
-        t = &game.open();
+        OpenTable::SetUp();
         // The deal's blinds put chips before two seats: each test starts
         // from a table without any.
         for (std::int16_t seat = 1; seat <= kSeats; ++seat) t->chips_player_hide(seat);
         ASSERT_EQ(shownChips(0, 90), 0);
     }
-    void TearDown() override { EXPECT_TRUE(game.app.diagnostics().empty()); }
     int shownChips(int first, int last) {
         int n = 0;
         for (int i = first; i <= last; ++i) n += t->backchips[i].visible;

@@ -7,6 +7,13 @@ using kestrin::test::BettingTable;
 namespace {
 
 struct UserTurn : BettingTable {
+    // The turn clock's way into the user's turn: "Call" shown and focused.
+    void focusCall() {
+        inHandler([&] {
+            t.Command5.visible = true;
+            t.Command5.setFocus();
+        });
+    }
     // Opens the user's turn with `owed` to call on the flop.
     void openTurn(std::int32_t owed) {
         freshStreet();
@@ -15,10 +22,7 @@ struct UserTurn : BettingTable {
         s.limits = 10;
         s.currentbet = owed;
         s.flopshower1 = 5;
-        inHandler([&] {
-            t.Command5.visible = true;
-            t.Command5.setFocus();
-        });
+        focusCall();
         ASSERT_TRUE(game.panelUp());
     }
     void typeAmount(const std::string& text) {
@@ -138,10 +142,7 @@ TEST_F(UserTurn, ADecidedHandTakesNoMoreChipsFromTheUser) {
     EXPECT_EQ(s.players[1].prize, 1000);
     EXPECT_FALSE(game.panelUp());
     // Nor does the turn reopen the panel.
-    inHandler([&] {
-        t.Command5.visible = true;
-        t.Command5.setFocus();
-    });
+    focusCall();
     EXPECT_FALSE(game.panelUp());
 }
 
@@ -151,10 +152,7 @@ TEST_F(UserTurn, WithEveryOpponentFoldedTheTurnTakesThePot) {
     for (int seat = 2; seat <= kSeats; ++seat) s.players[seat].fold = true;
     s.pot = 30;
     s.players[1].prize = 980;
-    inHandler([&] {
-        t.Command5.visible = true;
-        t.Command5.setFocus();
-    });
+    focusCall();
     EXPECT_EQ(s.players[1].prize, 1010);
     EXPECT_TRUE(s.gameover);
     EXPECT_EQ(s.players[2].handrank, 10);
@@ -166,10 +164,7 @@ TEST_F(UserTurn, NoOpponentLeftWinsTheTournamentAndWaitsForExit) {
     freshStreet();
     s.postblinds = true;
     for (int seat = 2; seat <= kSeats; ++seat) s.players[seat].Active = false;
-    inHandler([&] {
-        t.Command5.visible = true;
-        t.Command5.setFocus();
-    });
+    focusCall();
     EXPECT_EQ(t.Label24.caption, "Congratulations You Won The Tournament");
     EXPECT_EQ(s.closer, 1);
     EXPECT_FALSE(t.Timer1.enabled());

@@ -1,18 +1,13 @@
 // The board turned up street by street.
 #include <gtest/gtest.h>
 
-#include "support/table_driver.h"
+#include "support/open_table.h"
 
 using namespace kestrin;
-using kestrin::test::TableDriver;
 
 namespace {
 
-struct Board : ::testing::Test {
-    TableDriver game;
-    tables* t = nullptr;
-    void SetUp() override { t = &game.open(); }
-    void TearDown() override { EXPECT_TRUE(game.app.diagnostics().empty()); }
+struct Board : kestrin::test::OpenTable {
     std::vector<int> shown() {
         std::vector<int> cells;
         for (plat::PictureBox* p : {&t->Picture32, &t->Picture33, &t->Picture34, &t->Picture35, &t->Picture36})

@@ -3,19 +3,14 @@
 
 #include <vector>
 
-#include "support/table_driver.h"
+#include "support/open_table.h"
 #include "table/seat_map.h"
 
 using namespace kestrin;
-using kestrin::test::TableDriver;
 
 namespace {
 
-struct Button : ::testing::Test {
-    TableDriver game;
-    tables* t = nullptr;
-    void SetUp() override { t = &game.open(); }
-    void TearDown() override { EXPECT_TRUE(game.app.diagnostics().empty()); }
+struct Button : kestrin::test::OpenTable {
 
     void setDealers(std::vector<int> d) {
         for (int seat = 1; seat <= kSeats; ++seat)

@@ -6,19 +6,14 @@
 #include <sstream>
 
 #include "platform/numtext.h"
-#include "support/table_driver.h"
+#include "support/open_table.h"
 #include "table/table_texts.h"
 
 using namespace kestrin;
-using kestrin::test::TableDriver;
 
 namespace {
 
-struct Field : ::testing::Test {
-    TableDriver game;
-    tables* t = nullptr;
-    void SetUp() override { t = &game.open(); }
-    void TearDown() override { EXPECT_TRUE(game.app.diagnostics().empty()); }
+struct Field : kestrin::test::OpenTable {
 
     void outAlready(int players) {
         t->field.players_out = static_cast<std::int16_t>(players);

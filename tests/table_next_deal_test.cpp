@@ -3,18 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "platform/numtext.h"
-#include "support/table_driver.h"
+#include "support/open_table.h"
 
 using namespace kestrin;
-using kestrin::test::TableDriver;
 
 namespace {
 
-struct NextDeal : ::testing::Test {
-    TableDriver game;
-    tables* t = nullptr;
-    void SetUp() override { t = &game.open(); }
-    void TearDown() override { EXPECT_TRUE(game.app.diagnostics().empty()); }
+struct NextDeal : kestrin::test::OpenTable {
 
     void finalTable() {
         t->field.players_out = 995;

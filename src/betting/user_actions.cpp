@@ -22,16 +22,21 @@ void tables::hand_on_from_user() {
     roundtimer.setEnabled(true);
 }
 
+// The end of a call or a check: the street may close on the user.
+void tables::end_call_or_check() {
+    bet_panel_hide();
+    street_end_check(1);
+    mark_others_folded();
+    hand_on_from_user();
+    if (!state.raiser) close_without_raise(1);
+}
+
 void tables::Command5_Click() {
     TableState& t = state;
     if (t.gameover) return bet_panel_hide();  // a decided hand moves no chips
     t.players[1].bet = amount_owed(1);
     pay_bet(1);
-    bet_panel_hide();
-    street_end_check(1);
-    mark_others_folded();
-    hand_on_from_user();
-    if (!t.raiser) close_without_raise(1);
+    end_call_or_check();
 }
 
 void tables::Command6_Click() {
@@ -69,21 +74,15 @@ void tables::Command11_Click() {
     if (typed_amount_accepted()) bet_typed_amount();
 }
 
+// Enter in the amount box is "Bet It"; the character itself goes on.
 void tables::Text2_KeyPress(int& KeyAscii) {
-    if (KeyAscii != kEnter) return;
-    if (state.gameover) return bet_panel_hide();
-    if (typed_amount_accepted()) bet_typed_amount();
+    if (KeyAscii == kEnter) Command11_Click();
 }
 
 void tables::Command7_Click() {
-    TableState& t = state;
-    if (t.gameover) return bet_panel_hide();
+    if (state.gameover) return bet_panel_hide();
     show_stack(1);
-    bet_panel_hide();
-    street_end_check(1);
-    mark_others_folded();
-    hand_on_from_user();
-    if (!t.raiser) close_without_raise(1);
+    end_call_or_check();
 }
 
 void tables::Command8_Click() {

@@ -196,6 +196,7 @@ private:
     void connect_betting();
     void set_bet_panel(bool shown);
     void mark_others_folded();
+    void end_call_or_check();
     void hand_on_from_user();
     bool typed_amount_accepted() const;
     void bet_typed_amount();
