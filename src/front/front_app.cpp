@@ -10,14 +10,16 @@
 
 namespace kestrin::front {
 
-FrontApp::FrontApp(plat::App& app) : app_(app), base_(app.now()) {
-    clock_.start();
+// ownClock_ is constructed before the delegated constructor reads clock_.
+FrontApp::FrontApp(plat::App& app) : FrontApp(app, ownClock_) {}
+
+FrontApp::FrontApp(plat::App& app, Clock& clock)
+    : app_(app), clock_(clock), clockStart_(clock.elapsed()), base_(app.now()) {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.callOnTimeout([this] {
         scheduledFor_.reset();
-        catchUp();
-        sync();
+        update();
     });
 }
 
@@ -28,10 +30,15 @@ FrontApp::~FrontApp() {
 }
 
 plat::Ms FrontApp::clockNow() const {
-    return std::max(app_.now(), base_ + static_cast<plat::Ms>(clock_.elapsed()));
+    return std::max(app_.now(), base_ + (clock_.elapsed() - clockStart_));
 }
 
 void FrontApp::catchUp() { app_.advanceTo(clockNow(), /*catchUp=*/false); }
+
+void FrontApp::update() {
+    catchUp();
+    sync();
+}
 
 bool FrontApp::live(const plat::Form* form) const {
     if (!form) return false;

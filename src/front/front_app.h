@@ -1,7 +1,8 @@
 // Runs the model inside Qt's event loop: one window per loaded form, input
 // handed to the model as one dispatch each, the model clock driven from a
-// monotonic clock by a single one-shot timer set to the next due tick (so an
-// idle game sleeps), and repaints only when the model changed.
+// Clock (the monotonic clock unless a test gives its own) by a single
+// one-shot timer set to the next due tick (so an idle game sleeps), and
+// repaints only when the model changed.
 #pragma once
 
 #include <functional>
@@ -9,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 
+#include "front/clock.h"
 #include "platform/app.h"
 
 namespace kestrin::front {
@@ -21,7 +22,10 @@ class FormWindow;
 
 class FrontApp {
 public:
-    explicit FrontApp(plat::App& app);
+    // Model time follows `clock` from now on; the first form counts from the
+    // model's current time.
+    explicit FrontApp(plat::App& app);  // on the monotonic clock
+    FrontApp(plat::App& app, Clock& clock);
     ~FrontApp();
     FrontApp(const FrontApp&) = delete;
     FrontApp& operator=(const FrontApp&) = delete;
@@ -42,10 +46,12 @@ public:
     bool click(plat::Form& form, plat::Control& control);
     void close(plat::Form& form);
 
-    // Model time that corresponds to the monotonic clock now.
+    // Model time that corresponds to the clock now.
     plat::Ms clockNow() const;
     // Fires the ticks that are due by now, without catching up on missed ones.
     void catchUp();
+    // catchUp() then sync(): what the timer does when it fires.
+    void update();
     // Matches windows to the model: creates and drops them, shows and hides
     // them, repaints when the revision moved, and re-arms the timer.
     void sync();
@@ -69,7 +75,9 @@ private:
     void finish();
 
     plat::App& app_;
-    QElapsedTimer clock_;
+    MonotonicClock ownClock_;
+    Clock& clock_;
+    plat::Ms clockStart_;
     plat::Ms base_;
     QTimer timer_;
     std::optional<plat::Ms> scheduledFor_;
