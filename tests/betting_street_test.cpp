@@ -95,7 +95,7 @@ TEST_F(Street, WithoutARaiseTheSeatAfterTheBigBlindMakesItTheClosingSeat) {
     EXPECT_EQ(s.flopshower, 0);
 }
 
-TEST_F(Street, ASeatClosingTwoStreetsShowsTheFlopAgainThenTheTurn) {
+TEST_F(Street, ASeatClosingTwoStreetsShowsTheFlopAgainThenTheTurnUnlessTheHandIsDecided) {
     freshStreet();
     s.postblinds = true;
     t.show_flop1();
@@ -103,6 +103,11 @@ TEST_F(Street, ASeatClosingTwoStreetsShowsTheFlopAgainThenTheTurn) {
     s.pot = 300;
     s.players[4].totalbet = 50;
     s.currentbet = 50;
+    s.gameover = true;
+    t.street_end_check(4);
+    EXPECT_FALSE(s.postflop2);
+    EXPECT_EQ(s.currentbet, 50);
+    s.gameover = false;
     t.street_end_check(4);
     EXPECT_TRUE(s.postflop2);
     EXPECT_FALSE(s.postflop3);

@@ -64,33 +64,37 @@ Outcome play(std::uint64_t seed, Policy policy, std::int16_t playersOut = 0, int
 
 }  // namespace
 
-TEST(Tournament, AUserWhoAlwaysCallsPlaysToTheEnd) {
+TEST(Tournament, AUserWhoAlwaysCallsGoesOutAndIsToldItsPlace) {
     for (std::uint64_t seed : {1, 2, 3}) {
         const Outcome o = play(seed, Policy::CallOrCheck);
-        EXPECT_TRUE(o.won || o.finished) << "seed " << seed;
+        EXPECT_TRUE(o.finished && !o.won) << "seed " << seed;
         EXPECT_GT(o.hands, 0);
     }
 }
 
-TEST(Tournament, AUserWhoNeverBetsOutlastsTheFieldToTheFinalTable) {
+TEST(Tournament, AUserWhoNeverBetsLastsManyHandsBeforeTheBlindsTakeItsStack) {
     for (std::uint64_t seed : {4, 5}) {
         const Outcome o = play(seed, Policy::CheckOrFold);
-        EXPECT_TRUE(o.won || o.finished) << "seed " << seed;
-        EXPECT_GT(o.hands, 10) << "seed " << seed;
+        EXPECT_TRUE(o.finished && !o.won) << "seed " << seed;
+        EXPECT_GT(o.hands, 30) << "seed " << seed;
     }
 }
 
 // Every other tournament starts with the field near the final table, so the
 // antes, the empty seats and the tournament's win come round too.
-TEST(Tournament, SoakOfRandomUsers) {
-    int won = 0, finished = 0;
+TEST(Tournament, SoakOfRandomUsersEndsEveryGameAndOftenWinsNearTheFinalTable) {
+    int won = 0, finished = 0, wonNearFinal = 0;
     for (std::uint64_t seed = 100; seed < 300; ++seed) {
-        const auto playersOut = static_cast<std::int16_t>(seed % 2 == 0 ? 960 + seed % 40 : 0);
+        const bool nearFinal = seed % 2 == 0;
+        const auto playersOut = static_cast<std::int16_t>(nearFinal ? 960 + seed % 40 : 0);
         const Outcome o = play(seed, Policy::Random, playersOut);
         won += o.won;
         finished += o.finished;
+        wonNearFinal += nearFinal && o.won;
         if (::testing::Test::HasFailure()) break;
     }
     EXPECT_EQ(won + finished, 200);
-    EXPECT_GT(won, 0);
+    // About one in five of the tournaments begun near the final table is won;
+    // a win by a lucky seed or two would leave the win barely played.
+    EXPECT_GE(wonNearFinal, 10);
 }

@@ -30,7 +30,7 @@ struct FirstDealer : ::testing::Test {
 
 }  // namespace
 
-TEST_F(FirstDealer, TheHighestCardTakesTheButtonAndTheSeatsCountOnFromIt) {
+TEST_F(FirstDealer, TheHighestDrawnCardTakesTheButtonAndEachDrawnCardGoesIntoItsSeatsPicture) {
     tables& t = openWithToss({10, 20, 30, 52, 1, 2, 3, 4, 5, 6});
     EXPECT_EQ(game.dealers(), (std::vector<int>{8, 9, 10, 1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(tossWinners(t), std::vector<int>{4});
@@ -52,6 +52,15 @@ TEST_F(FirstDealer, TheHighestCardTakesTheButtonAndTheSeatsCountOnFromIt) {
     EXPECT_EQ(t.Label17.caption, " 990");
     EXPECT_EQ(t.state.players[6].totalbet, 20);
     EXPECT_EQ(t.owner(), &t.Picture7);
+    // The deal has since put its own pictures in place of the draw's: drawn
+    // again, each seat's card face goes into its first card picture.
+    for (int seat = 1; seat <= kSeats; ++seat) t.firstCard[seat].picture = {};
+    t.Label1.visible = false;
+    game.pushDeck({10, 20, 30, 52, 1, 2, 3, 4, 5, 6});
+    t.toss();
+    for (int seat = 1; seat <= kSeats; ++seat)
+        EXPECT_EQ(t.firstCard[seat].picture.cell, draw[seat - 1]) << seat;
+    EXPECT_TRUE(t.Label1.visible);
 }
 
 TEST_F(FirstDealer, SeatTenOnTheButtonGivesTheUserTheFirstTurn) {

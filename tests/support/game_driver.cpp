@@ -1,6 +1,7 @@
 #include "support/game_driver.h"
 
 #include <array>
+#include <string>
 
 #include "startup/splash.h"
 
@@ -40,6 +41,15 @@ void RandomUser::play(GameDriver& game) {
     tables& t = game.table;
     plat::App& app = game.app;
     if (t.state.players[1].handrank == 1) {
+        // All in now and then: the seats that call it go out, so that near
+        // the final table the user often outlasts every opponent.
+        if (chance(0.5)) {
+            app.click(t.Text2);
+            t.Text2.text = std::to_string(t.state.players[1].prize);
+            app.click(t.Command11);
+            if (!game.panelUp()) return;
+            // Refused, being less than the raise: call or raise instead.
+        }
         app.click(chance(0.7) ? t.Command5 : t.Command6);
         if (t.Command7.visible) app.click(t.Command7);
     } else {

@@ -35,13 +35,15 @@ public:
 // A user who acts at random: every button, amounts good and bad, Enter, Tab,
 // F9, F10, "Sit Out" and clicks anywhere but on "Exit". Half of the time it
 // plays with sense instead (it peeks at its place, so it lasts to the final
-// table often enough), otherwise it would be out within a few hands.
+// table often enough and wins there now and then), otherwise it would be out
+// within a few hands.
 class RandomUser {
 public:
     explicit RandomUser(std::uint64_t seed) : rng_(seed) {}
     // One input, as one dispatch.
     void act(GameDriver& game);
-    // A sensible move on the bet panel: in with first place, out otherwise.
+    // A sensible move on the bet panel: in with first place, often all in,
+    // out otherwise.
     void play(GameDriver& game);
 
 private:
