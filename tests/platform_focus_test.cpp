@@ -2,6 +2,7 @@
 // the owner, hidden owners, clicks and Tab.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -165,12 +166,30 @@ TEST_F(FocusTest, SpaceClicksTheFocusedButtonEnterDoesNot) {
     EXPECT_EQ(take(), (std::vector<std::string>{"click A"}));
 }
 
+TEST_F(FocusTest, SpaceClicksAButtonThatRefusesKeysOnlyWhereTheUserPutTheFocus) {
+    board->a.acceptsKeyClick = [&] { return board->a.focusedByUser(); };
+    const auto spaceClicks = [&] {
+        app.key(*board, keys::Space, 0, ' ');
+        const auto l = take();
+        return std::count(l.begin(), l.end(), "click A");
+    };
+    EXPECT_EQ(spaceClicks(), 0);  // shown: the program focused A
+    app.key(*board, keys::Tab);
+    app.key(*board, keys::Tab, keys::ShiftMask);
+    EXPECT_EQ(spaceClicks(), 1);
+    app.dispatch([&] { board->a.setFocus(); });  // the program parks it there again
+    EXPECT_EQ(spaceClicks(), 0);
+    app.click(board->a);
+    EXPECT_EQ(take(), (std::vector<std::string>{"click A"}));
+    EXPECT_EQ(spaceClicks(), 1);
+}
+
 TEST_F(FocusTest, TypingGoesThroughTheKeyPressHandlerIntoTheBox) {
     app.click(board->box);
     board->box.onKeyPress = [&](int& ch) {
         if (ch == 'x') ch = 0;  // swallowed
     };
-    app.type(*board, "a<b>x&&é😀");
+    app.type(*board, "a<b>x&\x7f\u0085&é😀");
     app.type(*board, "\b");
     EXPECT_EQ(board->box.text, "a<b>&&é");
 }

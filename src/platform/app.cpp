@@ -88,13 +88,15 @@ void App::settle() {
     ++revision_;
 }
 
-void App::requestFocus(Focusable& c) {
+void App::requestFocus(Focusable& c, bool byUser) {
     if (ended_) return;
     Form& f = c.form();
     if (!f.loaded() || !f.visible() || !c.shown()) {
         diagnose("focus given to " + c.name() + ", which cannot take it now");
         return;
     }
+    // A request for the owner runs no events, but says who put it there last.
+    f.ownerByUser_ = byUser;
     if (f.owner_ == &c) return;
     if (f.owner_) queue_.push_back({f.owner_, false});
     f.owner_ = &c;
@@ -218,12 +220,15 @@ bool App::click(Control& c) {
     if (c.kind() == ControlKind::Shape || c.kind() == ControlKind::PictureBox) return false;
     dispatch([&] {
         Form& f = c.form();
-        if (c.takesFocus() && f.owner() != &c) {
+        if (c.takesFocus()) {
             // The button takes the focus, and its focus events run, before
             // its click.
-            requestFocus(static_cast<Focusable&>(c));
-            drainFocus();
-            if (ended_ || !f.loaded() || !c.shown()) return;
+            const bool moves = f.owner() != &c;
+            requestFocus(static_cast<Focusable&>(c), true);
+            if (moves) {
+                drainFocus();
+                if (ended_ || !f.loaded() || !c.shown()) return;
+            }
         }
         if (c.onClick) c.onClick();
     });
@@ -249,7 +254,7 @@ void App::moveFocusByTab(Form& f, bool backwards) {
         const std::size_t at = static_cast<std::size_t>(it - stops.begin());
         i = backwards ? (at + stops.size() - 1) % stops.size() : (at + 1) % stops.size();
     }
-    requestFocus(*stops[i]);
+    requestFocus(*stops[i], true);
 }
 
 App::KeyOutcome App::key(Form& f, std::int16_t keyCode, std::int16_t shift, int ch) {
@@ -280,7 +285,8 @@ App::KeyOutcome App::key(Form& f, std::int16_t keyCode, std::int16_t shift, int 
                 out.ch = ch;
             }
         } else if (owner->kind() == ControlKind::CommandButton && ch == ' ') {
-            if (owner->onClick) owner->onClick();
+            auto& button = static_cast<CommandButton&>(*owner);
+            if (button.onClick && (!button.acceptsKeyClick || button.acceptsKeyClick())) button.onClick();
         }
     });
     return out;
@@ -309,7 +315,7 @@ void App::type(Form& f, std::string_view text) {
         if (!box) continue;
         if (o.ch == 8)
             utf8::popBack(box->text);
-        else if (o.ch >= 32 || o.ch < 0)
+        else if (TextBox::keeps(static_cast<char32_t>(o.ch)))
             utf8::append(box->text, static_cast<char32_t>(o.ch));
     }
 }

@@ -127,7 +127,7 @@ private:
     Form* findLoaded(std::type_index t) const;
     void install(std::type_index t, std::unique_ptr<Form> f);
     void load(Form& f);
-    void requestFocus(Focusable& c);
+    void requestFocus(Focusable& c, bool byUser = false);
     void drainFocus();
     void dropNotices(const Form& f);
     void formUnloaded(Form& f);

@@ -38,6 +38,8 @@ void Focusable::setFocus() { form().app().requestFocus(*this); }
 
 bool Focusable::hasFocus() const { return form().owner() == this; }
 
+bool Focusable::focusedByUser() const { return hasFocus() && form().ownerByUser_; }
+
 void Image::setPicture(const Picture& p) {
     picture_ = p;
     if (!stretch && !p.empty()) {

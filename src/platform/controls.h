@@ -58,6 +58,9 @@ public:
     // owner, then got-focus of this control.
     void setFocus();
     bool hasFocus() const;
+    // Holds the focus because the user moved it here (Tab, Shift+Tab or a
+    // click), not because the program put it here.
+    bool focusedByUser() const;
 
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
@@ -91,6 +94,9 @@ public:
     Colour back = kButtonFace;
     Colour fore = kWindowText;
     Font font;
+    // Asked before a key (Space) clicks the focused button; when set and
+    // false the key does nothing. A mouse click always clicks.
+    std::function<bool()> acceptsKeyClick;
 };
 
 class TextBox : public Focusable {
@@ -105,6 +111,10 @@ public:
     // Receives each typed character before it reaches the box; setting it
     // to 0 keeps the character out.
     std::function<void(int& ch)> onKeyPress;
+
+    // Every character but the controls (C0, DEL and C1) can go into a box,
+    // whether typed or pasted.
+    static bool keeps(char32_t ch) { return ch >= 0x20 && (ch < 0x7F || ch > 0x9F); }
 };
 
 class PictureBox : public Focusable {

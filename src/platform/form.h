@@ -87,6 +87,7 @@ private:
     bool loaded_ = false;
     bool visible_ = false;
     Focusable* owner_ = nullptr;
+    bool ownerByUser_ = false;  // the user, not the program, gave owner_ the focus
     int nextTabIndex_ = 0;
 };
 
