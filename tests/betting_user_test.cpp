@@ -121,7 +121,7 @@ TEST_F(UserTurn, FoldHidesTheCardsAndMovesNoChips) {
     EXPECT_EQ(s.pot, 0);
 }
 
-TEST_F(UserTurn, LeavingRaiseByTabUnlightsTheSeatAndStartsTheClock) {
+TEST_F(UserTurn, LeavingRaiseUnlightsTheSeatButOnlyLeavingThePanelStartsTheClock) {
     openTurn(20);
     game.app.click(t.Text2);  // Call loses the focus to the box
     game.app.key(t, plat::keys::Tab, plat::keys::ShiftMask);  // back to Fold
@@ -130,6 +130,9 @@ TEST_F(UserTurn, LeavingRaiseByTabUnlightsTheSeatAndStartsTheClock) {
     t.Picture2.back = 0x80FFFF;
     game.app.key(t, plat::keys::Tab);
     EXPECT_EQ(t.Picture2.back, 0x000080u);
+    EXPECT_FALSE(t.roundtimer.enabled());
+    game.app.key(t, plat::keys::Tab, plat::keys::ShiftMask);
+    game.app.click(t.Command3);  // from Raise to "Sit Out"
     EXPECT_TRUE(t.roundtimer.enabled());
     EXPECT_TRUE(game.panelUp());
 }

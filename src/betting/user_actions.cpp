@@ -101,10 +101,12 @@ void tables::Command8_Click() {
 }
 
 // Leaving "Raise", "Check" or "Fold" without using it (Tab, a click into
-// the amount box) also ends the lit seat and restarts the clock.
+// the amount box) ends the lit seat. The clock restarts only when the focus
+// leaves the open panel: within it the user is still deciding, and the
+// clock's tick would take the focus back mid-amount.
 void tables::action_lost_focus() {
     light_seat(1, false);
-    Command4_Click();
+    if (!on_open_bet_panel(owner())) Command4_Click();
 }
 
 }  // namespace kestrin

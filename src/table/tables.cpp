@@ -107,6 +107,10 @@ tables::tables(plat::App& app) : Form(app, "tables", 12288, 8880), design_(build
 
     Command1.onClick = [this] { Command1_Click(); };
     Command2.onClick = [this] { Command2_Click(); };
+    // The game parks the focus on "Exit" at every hand's end: until the
+    // tournament is over for the user, only a focus the user moved there
+    // himself lets a key press it.
+    Command2.acceptsKeyClick = [this] { return state.closer == 1 || Command2.focusedByUser(); };
     Command3.onClick = [this] { Command3_Click(); };
     Command4.onClick = [this] { Command4_Click(); };
     Timer1.onTimer = [this] { Timer1_Timer(); };

@@ -4,6 +4,7 @@
 // src/table (and, for the betting's services, src/betting) by job.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -194,7 +195,10 @@ public:
 
 private:
     void connect_betting();
+    std::array<plat::Control*, 7> bet_panel() const;
     void set_bet_panel(bool shown);
+    // One of the bet panel's controls, shown: the panel is open.
+    bool on_open_bet_panel(const plat::Control* c) const;
     void mark_others_folded();
     void end_call_or_check();
     void hand_on_from_user();
