@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QValidator>
 
 #include "front/colours.h"
 #include "front/fonts.h"
@@ -15,6 +16,36 @@
 
 namespace kestrin::front {
 
+namespace {
+
+bool keeps(uint cp) { return plat::TextBox::keeps(static_cast<char32_t>(cp)); }
+
+// Text that reaches the line edit by any other way than a key (a paste from
+// the keys, the context menu or the selection's middle click, a drop, an
+// undo) keeps only what typing could have put there: the control characters
+// go, the caret stays after what it followed.
+class TypedTextOnly : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& text, int& pos) const override {
+        QString kept;
+        kept.reserve(text.size());
+        int caret = pos;
+        // The controls are single UTF-16 units, never halves of a pair.
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (keeps(text[i].unicode()))
+                kept += text[i];
+            else if (i < pos)
+                --caret;
+        }
+        text = kept;
+        pos = caret;
+        return Acceptable;
+    }
+};
+
+}  // namespace
+
 TextEntry::TextEntry(FormWindow& window, FrontApp& front, plat::TextBox& box)
     : QObject(&window), window_(window), front_(front), box_(&box), edit_(new QLineEdit(&window)) {
     edit_->setFrame(false);
@@ -23,6 +54,7 @@ TextEntry::TextEntry(FormWindow& window, FrontApp& front, plat::TextBox& box)
     edit_->setFocusPolicy(Qt::NoFocus);
     edit_->setAutoFillBackground(true);
     edit_->setContextMenuPolicy(Qt::DefaultContextMenu);
+    edit_->setValidator(new TypedTextOnly(edit_));
     edit_->installEventFilter(this);
     edit_->hide();
     QObject::connect(edit_, &QLineEdit::textEdited, this, [this] { storeText(); });
@@ -69,7 +101,7 @@ void TextEntry::applyChar(int ch) {
     if (!ownsFocus()) return;
     if (ch == 8) {
         edit_->backspace();
-    } else if (ch >= 32) {
+    } else if (keeps(static_cast<uint>(ch))) {
         const char32_t c = static_cast<char32_t>(ch);
         edit_->insert(QString::fromUcs4(&c, 1));
     } else {
@@ -114,7 +146,7 @@ bool TextEntry::eventFilter(QObject* watched, QEvent* e) {
         for (const uint cp : im->commitString().toUcs4()) {
             const auto out = front_.key(*f, 0, 0, static_cast<int>(cp));
             if (!ownsFocus()) return true;
-            if (out.insert && out.ch >= 32) {
+            if (out.insert && keeps(static_cast<uint>(out.ch))) {
                 const char32_t c = static_cast<char32_t>(out.ch);
                 allowed += QString::fromUcs4(&c, 1);
             }

@@ -1,7 +1,8 @@
 // Real text entry (caret, selection, paste, input methods) for a model text
 // box: a line edit laid over it. Every key goes to the model first, and
 // only what the model lets through reaches the line edit; whatever the line
-// edit then holds is written back into the model's text.
+// edit then holds (a paste too, stripped of control characters as typing
+// is) is written back into the model's text.
 #pragma once
 
 #include <QObject>
