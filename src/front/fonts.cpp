@@ -36,9 +36,15 @@ QFont qtFont(const plat::Font& font, double scale) {
     QFont f(mappedFamily(font.family));
     f.setStyleHint(QFont::SansSerif);
     // Rounded down: the layout was made for a font narrower than ours, and
-    // half a pixel more height is what pushes a heading onto a second line.
+    // half a pixel more is what pushes a heading past its label's edge.
     f.setPixelSize(std::max(1, static_cast<int>(std::floor(logicalPixelSize(font) * scale + 0.01))));
     f.setBold(font.bold);
+    return f;
+}
+
+QFont designFont(const plat::Font& font) {
+    QFont f = qtFont(font, 1.0);
+    f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
 

@@ -13,7 +13,13 @@ namespace kestrin::front {
 QString mappedFamily(const std::string& family);
 // Height of the font in logical pixels (the layout is 120 dpi).
 double logicalPixelSize(const plat::Font& font);
-// A font for painting at `scale` painter units per logical pixel.
+// A font for painting at `scale` painter units per logical pixel, for a
+// widget that draws its own text (a pixel size is whole, so the text of two
+// scales may break differently).
 QFont qtFont(const plat::Font& font, double scale);
+// The font that text is laid out in at the layout's own size, in logical
+// pixels: unhinted, so its advances are the same at every size and text
+// drawn from this layout under a scaled painter keeps its proportions.
+QFont designFont(const plat::Font& font);
 
 }  // namespace kestrin::front

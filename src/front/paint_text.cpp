@@ -6,6 +6,7 @@
 #include "front/colours.h"
 #include "front/fonts.h"
 #include "front/paint_parts.h"
+#include "front/text_block.h"
 #include "platform/form.h"
 
 namespace kestrin::front::detail {
@@ -23,7 +24,9 @@ QString literalText(const std::string& utf8) {
     return s;
 }
 
-int horizontal(plat::Label::Align a) {
+double logical(plat::Twips tw) { return double(tw) / plat::kTwipsPerPixel; }
+
+Qt::Alignment horizontal(plat::Label::Align a) {
     switch (a) {
     case plat::Label::Align::Right: return Qt::AlignRight;
     case plat::Label::Align::Centre: return Qt::AlignHCenter;
@@ -48,35 +51,42 @@ void drawFrame(QPainter& p, const QRectF& r, double w, const QColor& c) {
 }
 
 void paintLabel(QPainter& p, const plat::Label& label, const View& v) {
-    const QRectF box = v.rectOf(label);
     const QString text = literalText(label.caption);
-    const QFont font = qtFont(label.font, v.scale);
-    int flags = Qt::AlignTop | horizontal(label.align);
-    if (label.wordWrap) flags |= Qt::TextWordWrap;
-
     // A label that sizes itself to an empty caption has no size at all.
     if (label.autoSize && text.isEmpty()) return;
+    const QRectF box = v.rectOf(label);
+    const Qt::Alignment align = horizontal(label.align);
+    const double s = v.scale;
+    const double border = label.borderStyle == 1 ? v.length(1) : 0.0;
+    // Inside the frame, when there is one, with a pixel to spare.
+    const double inset = border > 0 ? 2.0 : 0.0;  // logical pixels
+    const double width = logical(label.width) - 2 * inset;
+    const double height = logical(label.height) - 2 * inset;
+    std::shared_ptr<const TextBlock> block;
+    if (!text.isEmpty()) block = TextBlock::layOut(text, label.font, label.wordWrap ? std::max(0.0, width) : -1);
+
     QRectF area = box;
+    double areaWidth = width;
     if (label.autoSize) {
         // Grows to its text: down when it wraps at its width, otherwise to
         // the right as well. Never cut off on the right.
-        const double unbounded = 1e6;
-        const QFontMetricsF fm(font, p.device());
-        const QRectF need = fm.boundingRect(
-            QRectF(box.left(), box.top(), label.wordWrap ? box.width() : unbounded, unbounded),
-            flags, text);
-        area.setWidth(std::max(box.width(), v.snap(need.width() + 0.5)));
-        area.setHeight(std::max(box.height(), v.snap(need.height() + 0.5)));
-        flags |= Qt::TextDontClip;
+        areaWidth = std::max(width, block->width());
+        area.setWidth(std::max(box.width(), v.snap((areaWidth + 2 * inset) * s + 0.5)));
+        area.setHeight(std::max(box.height(), v.snap((block->height() + 2 * inset) * s + 0.5)));
     }
     if (label.opaque) p.fillRect(area, toQColor(label.back));
-    const double border = label.borderStyle == 1 ? v.length(1) : 0.0;
-    if (!text.isEmpty()) {
-        p.setFont(font);
+    if (block) {
         p.setPen(toQColor(label.fore));
-        // Inside the frame, when there is one, with a pixel to spare.
-        const double inset = border > 0 ? 2 * border : 0.0;
-        p.drawText(area.adjusted(inset, inset, -inset, -inset), flags, text);
+        const QRectF inner = area.adjusted(inset * s, inset * s, -inset * s, -inset * s);
+        // Text that fits the label at its designed size fits it at every
+        // size: only text that overflows the design is cut at the edges.
+        const bool cut = !label.autoSize && !block->fits(width, height, align);
+        if (cut) {
+            p.save();
+            p.setClipRect(inner, Qt::IntersectClip);
+        }
+        block->draw(p, inner.topLeft(), areaWidth, s, align);
+        if (cut) p.restore();
     }
     if (border > 0) drawFrame(p, area, border, QColor(0, 0, 0));
 }
@@ -98,9 +108,19 @@ void paintButton(QPainter& p, const plat::CommandButton& button, const View& v) 
     const QRectF inner = r.adjusted(3 * px, 2 * px, -3 * px, -2 * px);
     const QString text = literalText(button.caption);
     if (!text.isEmpty() && !inner.isEmpty()) {
-        p.setFont(qtFont(button.font, v.scale));
+        // Centred both ways in the face inside the bevel.
+        const double width = std::max(0.0, logical(button.width) - 6);
+        const double height = logical(button.height) - 4;
+        const auto block = TextBlock::layOut(text, button.font, width);
+        const bool cut = !block->fits(width, height, Qt::AlignHCenter);
+        if (cut) {
+            p.save();
+            p.setClipRect(inner, Qt::IntersectClip);
+        }
         p.setPen(toQColor(button.fore));
-        p.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, text);
+        block->draw(p, QPointF(inner.left(), inner.top() + (height - block->height()) / 2 * v.scale), width,
+                    v.scale, Qt::AlignHCenter);
+        if (cut) p.restore();
     }
     if (button.form().owner() == &button) {
         QPen pen(toQColor(button.fore), px, Qt::DotLine);
@@ -131,21 +151,21 @@ void paintTextBox(QPainter& p, const plat::TextBox& box, const View& v) {
 
     const QRectF inner = r.adjusted(3 * px, 2 * px, -3 * px, -2 * px);
     if (inner.isEmpty()) return;
-    const QFont font = qtFont(box.font, v.scale);
-    QString text = QString::fromUtf8(box.text.data(), static_cast<qsizetype>(box.text.size()));
+    const QString text = QString::fromUtf8(box.text.data(), static_cast<qsizetype>(box.text.size()));
+    const auto block = TextBlock::layOut(text, box.font, -1);
+    const double s = v.scale;
+    const QFontMetricsF fm(designFont(box.font));
     p.save();
     p.setClipRect(inner, Qt::IntersectClip);
-    p.setFont(font);
     p.setPen(toQColor(box.fore));
-    const QFontMetricsF fm(font, p.device());
     // One line, like the box; the end of the text stays in view, as it does
     // while typing.
-    const double width = fm.horizontalAdvance(text);
+    const double width = fm.horizontalAdvance(text) * s;
     const double left = std::min(inner.left(), inner.right() - px - width);
-    const double top = inner.top() + std::max(0.0, (inner.height() - fm.height()) / 2);
-    p.drawText(QPointF(left, top + fm.ascent()), text);
+    const double top = inner.top() + std::max(0.0, (inner.height() - fm.height() * s) / 2);
+    block->draw(p, QPointF(left, top), 0, s, Qt::AlignLeft);
     if (box.form().owner() == &box)
-        p.fillRect(QRectF(v.snap(left + width), top, px, fm.height()), toQColor(box.fore));
+        p.fillRect(QRectF(v.snap(left + width), top, px, fm.height() * s), toQColor(box.fore));
     p.restore();
 }
 
