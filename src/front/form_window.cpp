@@ -33,6 +33,14 @@ Qt::WindowFlags flagsFor(plat::Form::Border border) {
     return f;
 }
 
+// The title bar's text. A window's title cannot be left empty: the platform
+// puts the program's name in an empty title's place, so a form without a
+// caption gets a single blank, which shows no title at all.
+QString titleOf(const plat::Form& form) {
+    const QString caption = QString::fromStdString(form.caption);
+    return caption.isEmpty() ? QStringLiteral(" ") : caption;
+}
+
 }  // namespace
 
 FormWindow::FormWindow(FrontApp& front, plat::Form& form)
@@ -41,7 +49,7 @@ FormWindow::FormWindow(FrontApp& front, plat::Form& form)
     // Keys reach the window or its text boxes only as the model says; Qt's
     // own focus chain and click-to-focus stay out of it.
     setFocusPolicy(Qt::NoFocus);
-    setWindowTitle(QString::fromStdString(form.caption));
+    setWindowTitle(titleOf(form));
     clientSize_ = QSize(int(std::ceil(form.clientWidth / double(plat::kTwipsPerPixel))),
                         int(std::ceil(form.clientHeight / double(plat::kTwipsPerPixel))));
     clientSize_ = clientSize_.expandedTo(QSize(1, 1));
@@ -112,7 +120,7 @@ void FormWindow::centreOnScreen() {
 
 void FormWindow::syncFromModel() {
     if (!form_) return;
-    const QString title = QString::fromStdString(form_->caption);
+    const QString title = titleOf(*form_);
     if (windowTitle() != title) setWindowTitle(title);
     syncEntries();
     const bool want = form_->visible();
