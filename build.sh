@@ -2,13 +2,17 @@
 # Set-up, build and run for a Debian 12 machine.
 #   ./build.sh run       install what is missing, build, start the game
 #   ./build.sh test      install what is missing, build, run every test
+#                        (the game itself among them, on a virtual X server)
+#   ./build.sh clockjump the tests again with the monotonic clock jumping ahead
+#                        a few milliseconds at every read
 #   ./build.sh sanitize  the tests again in a build with ASan and UBSan
 #   ./build.sh bench     build and run the benchmarks
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fontconfig)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fontconfig
+          xvfb xdotool x11-utils)
 
 install_missing() {
     local missing=()
@@ -44,10 +48,16 @@ test)
     build build
     run_tests build
     ;;
+clockjump)
+    install_missing
+    build build
+    LD_PRELOAD="$PWD/build/tests/libkestrin_clock_jump.so" run_tests build
+    ;;
 sanitize)
     install_missing
     build build-sanitize -DKESTRIN_SANITIZE=ON -DKESTRIN_BENCH=OFF
-    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_tests build-sanitize
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        LSAN_OPTIONS="suppressions=$PWD/tests/tools/lsan.supp" run_tests build-sanitize
     ;;
 bench)
     install_missing
@@ -55,7 +65,7 @@ bench)
     for b in build/bench/*_bench; do [ -x "$b" ] && "$b"; done
     ;;
 *)
-    echo "usage: $0 [run|test|sanitize|bench]" >&2
+    echo "usage: $0 [run|test|clockjump|sanitize|bench]" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,171 @@
+#!/usr/bin/env bash
+# The program as a user meets it, on a virtual X server: the splash window
+# comes first and gives way, with no input, to the welcome window; a typed
+# name and a click on "Ok" open the table; a click on "Exit" ends the program
+# with status 0.
+#   program_test.sh KESTRINHOLDEM KESTRIN_SNAPSHOT
+#
+# Nothing here measures speed: every wait is for a condition, with a ceiling
+# that only bounds a hang. The order of the windows is read from the X
+# server's own record of events, which a slow machine cannot reorder or miss.
+# Controls are clicked where the model's layout puts them (the snapshot tool
+# lists it), mapped into the window as the front end maps it.
+set -uo pipefail
+program=$1 snapshot=$2
+ceiling=180  # seconds
+
+# Under the clock-jump library the program runs on the racing clock; the X
+# server and the tools that drive it keep the machine's.
+preload=${LD_PRELOAD-}
+unset LD_PRELOAD
+# One device pixel to a logical pixel (with the server's 96 dpi), whatever the
+# caller's environment asks for.
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI
+
+work=$(mktemp -d)
+started=()  # pids of what this script started, last first
+cleanup() {
+    for pid in "${started[@]}"; do kill "$pid" 2>/dev/null; done
+    for pid in "${started[@]}"; do wait "$pid" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+fail() {
+    echo "FAIL: $*"
+    for log in xvfb snapshot program; do
+        [ -s "$work/$log.log" ] && { echo "--- $log output"; cat "$work/$log.log"; }
+    done
+    [ -s "$work/events" ] && { echo "--- window events"; cat "$work/events"; }
+    exit 1
+}
+
+# A child that has ended but is not yet waited for is a zombie ("Z").
+alive() {
+    local stat
+    read -r stat 2>/dev/null <"/proc/$1/stat" || return 1
+    stat=${stat##*) }
+    [ "${stat%% *}" != Z ]
+}
+# wait_for WHAT WHO PID COMMAND...: until COMMAND succeeds, while PID (WHO)
+# lives.
+wait_for() {
+    local what=$1 who=$2 pid=$3
+    shift 3
+    local until=$((SECONDS + ceiling))
+    until "$@"; do
+        alive "$pid" || fail "no $what: $who has ended"
+        [ "$SECONDS" -lt "$until" ] || fail "no $what after ${ceiling}s"
+        sleep 0.05
+    done
+}
+
+for tool in Xvfb xdotool xev xprop stdbuf; do
+    command -v "$tool" >/dev/null ||
+        fail "no $tool: cannot run the program on a virtual X server (./build.sh installs it)"
+done
+
+# The X server picks a free display itself and names it once it accepts
+# connections.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp \
+    3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+started=("$xvfb")
+wait_for "virtual X server" "Xvfb (no X server can start here)" "$xvfb" test -s "$work/display"
+export DISPLAY=":$(head -n1 "$work/display")"
+echo "virtual X server on $DISPLAY"
+
+# Every top-level window's creation, mapping and unmapping, in server order.
+stdbuf -oL xev -root -event substructure -event property >"$work/xev.log" 2>&1 &
+xev=$!
+started=("$xev" "${started[@]}")
+xev_ready() {
+    xprop -root -f _KESTRIN_E2E 8s -set _KESTRIN_E2E ready && grep -q _KESTRIN_E2E "$work/xev.log"
+}
+wait_for "X event log" "xev" "$xev" xev_ready
+
+# One line per event: Create ID WIDTH HEIGHT, Map ID, Unmap ID.
+events() {
+    awk '/^(Create|Map|Unmap)Notify event/ && !/synthetic YES/ {
+             kind = substr($1, 1, length($1) - 6)
+             getline; gsub(/,/, "")
+             if (kind == "Create") print kind, $4, $7, $9; else print kind, $4
+         }' "$work/xev.log" >"$work/events"
+}
+hex() { printf '0x%x' "$1"; }
+# visible_window TITLE [NOT_ID]: the id of a shown window with that title.
+visible_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+        [ "$(hex "$id")" != "${2-}" ] && { echo "$id"; return 0; }
+    done
+    return 1
+}
+# click WINDOW FORM_W FORM_H LEFT,TOP WIDTHxHEIGHT: a click at the middle of
+# a control, all in twips; 12 twips to a logical pixel, the client scaled
+# uniformly to fit the window and centred in it, as the front end draws it.
+click() {
+    local WIDTH HEIGHT x y
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"
+    read -r x y < <(awk -v W="$WIDTH" -v H="$HEIGHT" -v fw="$2" -v fh="$3" -v at="$4" -v size="$5" 'BEGIN {
+        split(at, a, ","); split(size, s, "x"); lw = fw / 12; lh = fh / 12
+        k = W / lw < H / lh ? W / lw : H / lh
+        printf "%d %d\n", (W - lw * k) / 2 + (a[1] + s[1] / 2) / 12 * k,
+                          (H - lh * k) / 2 + (a[2] + s[2] / 2) / 12 * k }')
+    xdotool mousemove --window "$1" --sync "$x" "$y" click 1
+}
+# rect LAYOUT KIND NAME_OR_CAPTION: "LEFT,TOP WIDTHxHEIGHT" of a shown control.
+rect() {
+    awk -v kind="$2" -v key="$3" '$1 == kind && ($2 == key || $5 == "\"" key "\"") { print $3, $4; exit }' <<<"$1"
+}
+
+# The layout, from the model itself. Client sizes of the two windows clicked.
+welcome_twips=(5136 4920) table_twips=(12288 8880)
+welcome_layout=$(QT_QPA_PLATFORM=offscreen "$snapshot" waitfor:settings controls:settings 2>>"$work/snapshot.log") ||
+    fail "the snapshot tool cannot list the welcome window"
+table_layout=$(QT_QPA_PLATFORM=offscreen "$snapshot" waitfor:settings click:settings:Command1 \
+    waitfor:tables controls:tables 2>>"$work/snapshot.log") || fail "the snapshot tool cannot list the table"
+ok_rect=$(rect "$welcome_layout" CommandButton Ok)
+exit_rect=$(rect "$table_layout" CommandButton Exit)
+[ -n "$ok_rect" ] && [ -n "$exit_rect" ] || fail "no \"Ok\" or \"Exit\" in the model's layout"
+
+QT_QPA_PLATFORM=xcb LD_PRELOAD=$preload "$program" >"$work/program.log" 2>&1 &
+prog=$!
+started=("$prog" "${started[@]}")
+
+# 1. The splash, then the welcome window, and no input from us in between.
+welcome=""
+find_welcome() { welcome=$(visible_window "Welcome To Zeziro Zavovuvevo"); }
+wait_for "welcome window" "the program" "$prog" find_welcome
+welcome_mapped() { events && grep -qx "Map $(hex "$welcome")" "$work/events"; }
+wait_for "welcome window in the event log" "xev" "$xev" welcome_mapped
+first=$(awk '$1 == "Map" { print $2; exit }' "$work/events")
+[ "$first" != "$(hex "$welcome")" ] || fail "the welcome window came first: no splash"
+# The splash's client is 7380 x 4236 twips.
+grep -qx "Create $first 615 353" "$work/events" ||
+    fail "the first window shown ($first) is not the splash's size"
+order=$(grep -nx -e "Unmap $first" -e "Map $(hex "$welcome")" "$work/events" | cut -d: -f2- | tr '\n' ';')
+[ "$order" = "Unmap $first;Map $(hex "$welcome");" ] ||
+    fail "the splash did not give way to the welcome window (order: $order)"
+echo "splash window $first shown, then gave way to the welcome window $(hex "$welcome")"
+
+# 2. A name, typed into the box that has the focus, and "Ok". With no window
+# manager, the keyboard is handed to the window as a desktop would.
+xdotool windowfocus --sync "$welcome" || fail "cannot give the welcome window the keyboard"
+xdotool type --delay 40 "Tester"
+click "$welcome" "${welcome_twips[@]}" $ok_rect
+table=""
+find_table() { table=$(visible_window "Kestrin Holdem" "$first"); }
+wait_for "table window after \"Ok\"" "the program" "$prog" find_table
+echo "table window $(hex "$table") shown after \"Ok\""
+
+# 3. "Exit" ends the program, with status 0.
+click "$table" "${table_twips[@]}" $exit_rect
+ended() { ! alive "$prog"; }
+wait_for "end of the program after \"Exit\"" "Xvfb" "$xvfb" ended
+wait "$prog"
+status=$?
+started=("${started[@]:1}")
+[ "$status" -eq 0 ] || fail "the program ended with status $status after \"Exit\""
+echo "PASS: splash, welcome, table, exit with status 0"
