@@ -34,7 +34,7 @@ trap 'exit 1' INT TERM HUP
 
 fail() {
     echo "FAIL: $*"
-    for log in xvfb snapshot program; do
+    for log in xvfb xev snapshot program; do
         [ -s "$work/$log.log" ] && { echo "--- $log output"; cat "$work/$log.log"; }
     done
     [ -s "$work/events" ] && { echo "--- window events"; cat "$work/events"; }
@@ -67,13 +67,19 @@ for tool in Xvfb xdotool xev xprop stdbuf; do
 done
 
 # The X server picks a free display itself and names it once it accepts
-# connections.
+# connections. Servers that pick at the same moment can take each other's
+# sockets for a while, so start-ups on this machine take turns.
+exec 9>"${TMPDIR:-/tmp}/kestrin-e2e-xvfb.lock"
+flock -w "$ceiling" 9 || fail "another virtual X server took over ${ceiling}s to start"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp \
-    3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    3>"$work/display" 9>&- >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 started=("$xvfb")
 wait_for "virtual X server" "Xvfb (no X server can start here)" "$xvfb" test -s "$work/display"
 export DISPLAY=":$(head -n1 "$work/display")"
+connects() { xprop -root _NET_SUPPORTED >/dev/null 2>&1; }
+wait_for "connection to the virtual X server" "Xvfb" "$xvfb" connects
+exec 9>&-
 echo "virtual X server on $DISPLAY"
 
 # Every top-level window's creation, mapping and unmapping, in server order.
