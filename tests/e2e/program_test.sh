@@ -24,9 +24,19 @@ unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_
 
 work=$(mktemp -d)
 started=()  # pids of what this script started, last first
+# Virtual X servers on this machine start and stop one at a time: a server
+# still shutting down can hold on to a display's socket while a new one
+# picks that display.
+lock=${TMPDIR:-/tmp}/kestrin-e2e-xvfb.lock
+take_turn() { exec 9>"$lock" && flock -w "$ceiling" 9; }
+stop() {  # stop PID...: ends them and waits until they are gone
+    for pid in "$@"; do kill "$pid" 2>/dev/null; done
+    for pid in "$@"; do wait "$pid" 2>/dev/null; done
+}
 cleanup() {
-    for pid in "${started[@]}"; do kill "$pid" 2>/dev/null; done
-    for pid in "${started[@]}"; do wait "$pid" 2>/dev/null; done
+    take_turn
+    stop "${started[@]}"
+    exec 9>&-
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -51,12 +61,17 @@ alive() {
 # wait_for WHAT WHO PID COMMAND...: until COMMAND succeeds, while PID (WHO)
 # lives.
 wait_for() {
-    local what=$1 who=$2 pid=$3
+    poll "$@" || fail "no $1: $why"
+}
+# poll WHAT WHO PID COMMAND...: the same, false (with the reason in $why)
+# where wait_for fails.
+poll() {
+    local who=$2 pid=$3
     shift 3
     local until=$((SECONDS + ceiling))
     until "$@"; do
-        alive "$pid" || fail "no $what: $who has ended"
-        [ "$SECONDS" -lt "$until" ] || fail "no $what after ${ceiling}s"
+        alive "$pid" || { why="$who has ended"; return 1; }
+        [ "$SECONDS" -lt "$until" ] || { why="nothing after ${ceiling}s"; return 1; }
         sleep 0.05
     done
 }
@@ -67,29 +82,37 @@ for tool in Xvfb xdotool xev xprop stdbuf; do
 done
 
 # The X server picks a free display itself and names it once it accepts
-# connections. Servers that pick at the same moment can take each other's
-# sockets for a while, so start-ups on this machine take turns.
-exec 9>"${TMPDIR:-/tmp}/kestrin-e2e-xvfb.lock"
-flock -w "$ceiling" 9 || fail "another virtual X server took over ${ceiling}s to start"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp \
-    3>"$work/display" 9>&- >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-started=("$xvfb")
-wait_for "virtual X server" "Xvfb (no X server can start here)" "$xvfb" test -s "$work/display"
-export DISPLAY=":$(head -n1 "$work/display")"
+# connections; the event log records every top-level window's creation,
+# mapping and unmapping, in server order. A start that does not give a
+# server of our own, with its log running, is tried again on a new server.
 connects() { xprop -root _NET_SUPPORTED >/dev/null 2>&1; }
-wait_for "connection to the virtual X server" "Xvfb" "$xvfb" connects
-exec 9>&-
-echo "virtual X server on $DISPLAY"
-
-# Every top-level window's creation, mapping and unmapping, in server order.
-stdbuf -oL xev -root -event substructure -event property >"$work/xev.log" 2>&1 &
-xev=$!
-started=("$xev" "${started[@]}")
 xev_ready() {
     xprop -root -f _KESTRIN_E2E 8s -set _KESTRIN_E2E ready && grep -q _KESTRIN_E2E "$work/xev.log"
 }
-wait_for "X event log" "xev" "$xev" xev_ready
+start_x() {
+    rm -f "$work/display" "$work/xev.log"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp \
+        3>"$work/display" 9>&- >>"$work/xvfb.log" 2>&1 &
+    xvfb=$!
+    started=("$xvfb")
+    poll "display" "Xvfb (no X server can start here)" "$xvfb" test -s "$work/display" || return 1
+    export DISPLAY=":$(head -n1 "$work/display")"
+    poll "connection" "Xvfb" "$xvfb" connects || return 1
+    stdbuf -oL xev -root -event substructure -event property >"$work/xev.log" 2>&1 9>&- &
+    xev=$!
+    started=("$xev" "${started[@]}")
+    poll "X event log" "xev" "$xev" xev_ready
+}
+take_turn || fail "another virtual X server took over ${ceiling}s to start or stop"
+for attempt in 1 2 3; do
+    start_x && break
+    echo "virtual X server, attempt $attempt: $why"
+    stop "${started[@]}"
+    started=()
+    [ "$attempt" -lt 3 ] || fail "no virtual X server: $why"
+done
+exec 9>&-
+echo "virtual X server on $DISPLAY"
 
 # One line per event: Create ID WIDTH HEIGHT, Map ID, Unmap ID.
 events() {
