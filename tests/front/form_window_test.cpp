@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
+#include "front/clock.h"
 #include "front/form_window.h"
 #include "front/front_app.h"
 #include "front/text_entry.h"
@@ -46,7 +47,8 @@ public:
 
 struct WindowTest : ::testing::Test {
     App app;
-    FrontApp front{app};
+    kestrin::front::ManualClock clock;
+    FrontApp front{app, clock};
     Panel* panel = nullptr;
     FormWindow* window = nullptr;
     QLineEdit* edit = nullptr;

@@ -3,6 +3,7 @@
 
 #include <QWindow>
 
+#include "front/clock.h"
 #include "front/form_window.h"
 #include "front/front_app.h"
 #include "platform/app.h"
@@ -11,7 +12,8 @@
 TEST(WindowTitle, SplashWithoutCaptionHasABlankTitleNotAnEmptyOne) {
     // The platform shows the application's name in place of an empty title.
     plat::App app;
-    kestrin::front::FrontApp front{app};
+    kestrin::front::ManualClock clock;
+    kestrin::front::FrontApp front{app, clock};
     front.onEnded = [] {};
     front.start<kestrin::frmSplash>();
     const kestrin::front::FormWindow* window = front.windowFor(app.loadedForm<kestrin::frmSplash>());
