@@ -4,6 +4,7 @@
 
 #include "platform/numtext.h"
 #include "table/field_rules.h"
+#include "table/table_texts.h"
 #include "table/tables.h"
 
 namespace kestrin {
@@ -43,7 +44,7 @@ void tables::evaluate_winner() {
 
     if (t.players[1].prize < 1) {
         Label24.visible = true;
-        Label24.caption = "Your Finished With " + plat::numText(players_still_in()) + " Players Still in Tournament";
+        Label24.caption = finishing_line(players_still_in());
         t.closer = 1;
         Command1_Click();
     }

@@ -31,6 +31,10 @@ std::string limits_line(std::int32_t limits);
 // "Players " 995 " Remaining in the Tournament", for the count still in.
 std::string players_remaining_line(std::int32_t remaining);
 
+// "Your Finished With " 400 " Players Still in Tournament", for the count
+// still in when the user goes out.
+std::string finishing_line(std::int32_t still_in);
+
 // A stack as a stack label shows it: the number, or "All in" below 1 chip.
 std::string stack_text(std::int32_t prize);
 

@@ -161,7 +161,7 @@ protected:
 TEST_P(TextScale, EveryLabelShowsItsDesignedLinesUncut) {
     longestTexts();
     table.Label2.caption = kestrin::players_remaining_line(1000);
-    table.Label24.caption = "Your Finished With " + numText(1000) + " Players Still in Tournament";
+    table.Label24.caption = kestrin::finishing_line(1000);
     expectDesignedLook("1000 remaining, finished");
 
     table.Label2.caption = kestrin::players_remaining_line(10);
