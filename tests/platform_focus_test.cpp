@@ -177,7 +177,15 @@ TEST_F(FocusTest, SpaceClicksAButtonThatRefusesKeysOnlyWhereTheUserPutTheFocus) 
     app.key(*board, keys::Tab);
     app.key(*board, keys::Tab, keys::ShiftMask);
     EXPECT_EQ(spaceClicks(), 1);
-    app.dispatch([&] { board->a.setFocus(); });  // the program parks it there again
+    app.dispatch([&] { board->a.setFocus(); });  // the program asks for it where it is
+    EXPECT_EQ(spaceClicks(), 1);
+    app.dispatch([&] {  // away and back within one handler
+        board->c.setFocus();
+        board->a.setFocus();
+    });
+    EXPECT_EQ(spaceClicks(), 1);
+    app.dispatch([&] { board->c.setFocus(); });
+    app.dispatch([&] { board->a.setFocus(); });  // the program parks it back on A
     EXPECT_EQ(spaceClicks(), 0);
     app.click(board->a);
     EXPECT_EQ(take(), (std::vector<std::string>{"click A"}));

@@ -10,11 +10,14 @@ using kestrin::test::playUntil;
 
 namespace {
 
-// Between two hands of a tournament still going on.
-bool reachHandsEnd(GameDriver& game) {
+// Between two hands of a tournament still going on; with clockOn, after a
+// hand decided on a computer seat's turn, so the turn clock still ticks.
+bool reachHandsEnd(GameDriver& game, bool clockOn = false) {
     const tables& t = game.table;
-    return playUntil(game, test::Owed::Fold,
-                     [&] { return t.state.gameover && t.state.closer == 0 && t.Timer1.enabled(); });
+    return playUntil(game, test::Owed::Fold, [&] {
+        return t.state.gameover && t.state.closer == 0 && t.Timer1.enabled() &&
+               (!clockOn || t.roundtimer.enabled());
+    });
 }
 
 void space(GameDriver& game) { game.app.key(game.table, plat::keys::Space, 0, ' '); }
@@ -27,6 +30,7 @@ TEST(ExitKey, SpaceBetweenHandsGoesOnToTheNextHand) {
     for (int hand = 0; hand < 3; ++hand) {
         ASSERT_TRUE(reachHandsEnd(game));
         ASSERT_EQ(t.owner(), &t.Command2);
+        game.app.advanceTo(game.app.now() + 5000);  // the clock, if on, parks it again
         space(game);
         EXPECT_FALSE(game.app.ended());
         ASSERT_TRUE(playUntil(game, test::Owed::Fold, [&] { return !t.state.gameover; }));  // dealt
@@ -45,6 +49,21 @@ TEST(ExitKey, ExitEndsTheGameOnAClickOnSpaceAfterTabOrOnceTheTournamentIsOver) {
                      g.app.key(g.table, plat::keys::Tab, plat::keys::ShiftMask);
                      space(g);
                  }},
+             Way{"Tab round to Exit, two ticks of the clock, Space",
+                 [](GameDriver& g) {
+                     tables& t = g.table;
+                     ASSERT_TRUE(reachHandsEnd(g, true));
+                     for (int i = 0; i < 20; ++i) {
+                         g.app.key(t, plat::keys::Tab);
+                         if (t.owner() == &t.Command2) break;
+                     }
+                     ASSERT_EQ(t.owner(), &t.Command2);
+                     // Each tick hands the focus to the next seat and asks
+                     // for it on "Exit" again.
+                     g.app.advanceTo(g.app.now() + 5000);
+                     ASSERT_TRUE(t.state.gameover);  // not dealt yet
+                     space(g);
+                 }},
              Way{"click", [](GameDriver& g) { g.app.click(g.table.Command2); }},
              Way{"Space once over",
                  [](GameDriver& g) {
@@ -56,5 +75,6 @@ TEST(ExitKey, ExitEndsTheGameOnAClickOnSpaceAfterTabOrOnceTheTournamentIsOver) {
         ASSERT_TRUE(reachHandsEnd(game));
         way.press(game);
         EXPECT_TRUE(game.app.ended()) << way.name;
+        EXPECT_EQ(game.chipsHeld(), game.chipsOwed()) << way.name;
     }
 }

@@ -84,6 +84,10 @@ void App::dispatch(const std::function<void()>& fn) {
 
 void App::settle() {
     drainFocus();
+    for (const Slot& s : forms_) {
+        s.form->settledOwner_ = s.form->owner_;
+        s.form->settledByUser_ = s.form->ownerByUser_;
+    }
     unloaded_.clear();
     ++revision_;
 }
@@ -95,9 +99,18 @@ void App::requestFocus(Focusable& c, bool byUser) {
         diagnose("focus given to " + c.name() + ", which cannot take it now");
         return;
     }
-    // A request for the owner runs no events, but says who put it there last.
-    f.ownerByUser_ = byUser;
-    if (f.owner_ == &c) return;
+    // A request for the owner runs no events. From the user (a click, Tab)
+    // it says he put the focus there; from the program it changes nothing,
+    // so a handler that keeps asking for the focus where it already is (a
+    // timer's tick) does not take over a place the user chose.
+    if (f.owner_ == &c) {
+        if (byUser) f.ownerByUser_ = true;
+        return;
+    }
+    // Nor does the program take it over by sending the focus elsewhere and
+    // back within one dispatch (a tick that passes it through another
+    // control on its way back): the user never sees it leave.
+    f.ownerByUser_ = byUser || (&c == f.settledOwner_ && f.settledByUser_);
     if (f.owner_) queue_.push_back({f.owner_, false});
     f.owner_ = &c;
     queue_.push_back({&c, true});

@@ -88,6 +88,9 @@ private:
     bool visible_ = false;
     Focusable* owner_ = nullptr;
     bool ownerByUser_ = false;  // the user, not the program, gave owner_ the focus
+    // owner_ and ownerByUser_ as the last dispatch left them.
+    Focusable* settledOwner_ = nullptr;
+    bool settledByUser_ = false;
     int nextTabIndex_ = 0;
 };
 
