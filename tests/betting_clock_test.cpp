@@ -1,5 +1,6 @@
 // The turn clock's tick and the limits schedule.
 #include "support/betting_fixture.h"
+#include "table/table_texts.h"
 
 using namespace kestrin;
 using kestrin::test::BettingTable;
@@ -24,6 +25,18 @@ TEST_F(TurnClock, LimitsRiseAtEvery299thTickAndShowOneTickLater) {
     t.roundtimer_Timer();
     EXPECT_EQ(t.limitsdisplay.caption, "Limits    25  -   50");
     EXPECT_EQ(t.limitslabel.caption, "Limits Go Up in Every 10 mins");
+}
+
+TEST_F(TurnClock, LimitsGoingUpLeaveTheUsersFinishingMessageUp) {
+    s.focuser = 0;
+    s.limits = 10;  // the rise to 25 is announced
+    s.limittimersetting = 2;
+    s.closer = 1;
+    t.Label24.visible = true;
+    t.Label24.caption = finishing_line(40);
+    t.roundtimer_Timer();
+    EXPECT_EQ(s.limits, 25);
+    EXPECT_EQ(t.Label24.caption, finishing_line(40));
 }
 
 TEST_F(TurnClock, TheScheduleEndsAt100000WithoutAWord) {
