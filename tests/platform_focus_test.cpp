@@ -184,6 +184,12 @@ TEST_F(FocusTest, SpaceClicksAButtonThatRefusesKeysOnlyWhereTheUserPutTheFocus) 
         board->a.setFocus();
     });
     EXPECT_EQ(spaceClicks(), 1);
+    board->c.onClick = [&] { board->a.setFocus(); };
+    app.click(board->c);  // the user takes it to C, whose handler sends it back to A
+    EXPECT_EQ(spaceClicks(), 0);
+    app.key(*board, keys::Tab, keys::ShiftMask);
+    app.key(*board, keys::Tab);
+    EXPECT_EQ(spaceClicks(), 1);
     app.dispatch([&] { board->c.setFocus(); });
     app.dispatch([&] { board->a.setFocus(); });  // the program parks it back on A
     EXPECT_EQ(spaceClicks(), 0);

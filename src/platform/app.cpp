@@ -109,7 +109,10 @@ void App::requestFocus(Focusable& c, bool byUser) {
     }
     // Nor does the program take it over by sending the focus elsewhere and
     // back within one dispatch (a tick that passes it through another
-    // control on its way back): the user never sees it leave.
+    // control on its way back): the user never sees it leave. Once the user
+    // has moved it himself in this dispatch, though, the program sending it
+    // back is a move of the program's.
+    if (byUser) f.settledOwner_ = nullptr;
     f.ownerByUser_ = byUser || (&c == f.settledOwner_ && f.settledByUser_);
     if (f.owner_) queue_.push_back({f.owner_, false});
     f.owner_ = &c;
