@@ -45,20 +45,29 @@ bool readScreen(const char* path, Screen& s, std::string& why) {
         return false;
     }
     auto word = [&](int i) { return bigEndian(&s.bytes[std::size_t(i) * 4]); };
-    const std::uint32_t headerSize = word(0), format = word(2), depth = word(3),
-                        bitsPerPixel = word(11), ncolors = word(19);
-    s.width = int(word(4));
-    s.height = int(word(5));
+    const std::uint32_t headerSize = word(0), version = word(1), format = word(2),
+                        depth = word(3), width = word(4), height = word(5),
+                        bitsPerPixel = word(11), bytesPerLine = word(12), visualClass = word(13),
+                        ncolors = word(19);
+    const bool trueColour = visualClass == 4 || visualClass == 5;  // TrueColor, DirectColor
+    if (headerSize < 100 || version != 7 || format != 2 || depth < 15 || !trueColour ||
+        (bitsPerPixel != 16 && bitsPerPixel != 24 && bitsPerPixel != 32) || !word(14) ||
+        !word(15) || !word(16) || width == 0 || height == 0 || width > 65535 || height > 65535 ||
+        ncolors > 65536 || bytesPerLine < width * (bitsPerPixel / 8)) {
+        why = "not a true-colour screen image this tool reads";
+        return false;
+    }
+    s.width = int(width);
+    s.height = int(height);
     s.msbFirst = word(7) != 0;
-    s.bytesPerLine = int(word(12));
+    s.bytesPerLine = int(bytesPerLine);
     s.masks[0] = word(14);
     s.masks[1] = word(15);
     s.masks[2] = word(16);
     s.bytesPerPixel = int(bitsPerPixel / 8);
     s.dataOffset = std::size_t(headerSize) + std::size_t(ncolors) * 12;
-    if (format != 2 || depth < 15 || (bitsPerPixel != 16 && bitsPerPixel != 32 && bitsPerPixel != 24) ||
-        s.dataOffset + std::size_t(s.bytesPerLine) * std::size_t(s.height) > s.bytes.size()) {
-        why = "not a true-colour screen image this tool reads";
+    if (s.dataOffset + std::size_t(bytesPerLine) * height > s.bytes.size()) {
+        why = "the screen image is cut short";
         return false;
     }
     return true;
@@ -74,8 +83,8 @@ int channel(std::uint32_t pixel, std::uint32_t mask) {
 }
 
 QRgb pixelAt(const Screen& s, int x, int y) {
-    const unsigned char* p =
-        &s.bytes[s.dataOffset + std::size_t(y) * std::size_t(s.bytesPerLine) + std::size_t(x) * std::size_t(s.bytesPerPixel)];
+    const unsigned char* p = &s.bytes[s.dataOffset + std::size_t(y) * std::size_t(s.bytesPerLine) +
+                                      std::size_t(x) * std::size_t(s.bytesPerPixel)];
     std::uint32_t v = 0;
     for (int i = 0; i < s.bytesPerPixel; ++i) {
         const int at = s.msbFirst ? i : s.bytesPerPixel - 1 - i;
@@ -92,8 +101,9 @@ bool pair(const char* text, char sep, int& a, int& b) {
     return *end == '\0';
 }
 
-bool close(QRgb a, QRgb b) {
-    return std::abs(qRed(a) - qRed(b)) <= kTolerance && std::abs(qGreen(a) - qGreen(b)) <= kTolerance &&
+bool alike(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) <= kTolerance &&
+           std::abs(qGreen(a) - qGreen(b)) <= kTolerance &&
            std::abs(qBlue(a) - qBlue(b)) <= kTolerance;
 }
 
@@ -103,11 +113,17 @@ int main(int argc, char** argv) {
     int x = 0, y = 0, w = 0, h = 0, rx = 0, ry = 0;
     if (argc < 7 || argc > 8 || !pair(argv[2], ',', x, y) || !pair(argv[3], 'x', w, h) ||
         !pair(argv[5], ',', rx, ry) || w <= 0 || h <= 0) {
-        std::fprintf(stderr, "usage: %s SCREEN X,Y WIDTHxHEIGHT REFERENCE.png RX,RY MIN_SHARE [SAVE.png]\n",
+        std::fprintf(stderr,
+                     "usage: %s SCREEN X,Y WIDTHxHEIGHT REFERENCE.png RX,RY MIN_SHARE [SAVE.png]\n",
                      argv[0]);
         return 2;
     }
-    const double minShare = std::atof(argv[6]);
+    char* end = nullptr;
+    const double minShare = std::strtod(argv[6], &end);
+    if (*end != '\0' || end == argv[6] || !(minShare >= 0 && minShare <= 1)) {
+        std::fprintf(stderr, "MIN_SHARE must be a number from 0 to 1, not %s\n", argv[6]);
+        return 2;
+    }
     Screen screen;
     std::string why;
     if (!readScreen(argv[1], screen, why)) {
@@ -120,8 +136,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     reference = reference.convertToFormat(QImage::Format_RGB32);
-    if (x < 0 || y < 0 || x + w > screen.width || y + h > screen.height || rx < 0 || ry < 0 ||
-        rx + w > reference.width() || ry + h > reference.height()) {
+    if (x < 0 || y < 0 || w > screen.width - x || h > screen.height - y || rx < 0 || ry < 0 ||
+        w > reference.width() - rx || h > reference.height() - ry) {
         std::fprintf(stderr, "the rectangle lies outside the screen or the reference\n");
         return 2;
     }
@@ -131,7 +147,7 @@ int main(int argc, char** argv) {
         for (int i = 0; i < w; ++i) {
             const QRgb p = pixelAt(screen, x + i, y + j);
             seen.setPixel(i, j, p);
-            matching += close(p, reference.pixel(rx + i, ry + j));
+            matching += alike(p, reference.pixel(rx + i, ry + j));
         }
     if (argc == 8) seen.save(QString::fromLocal8Bit(argv[7]), "PNG");
     const double share = double(matching) / (double(w) * h);
